@@ -1,0 +1,33 @@
+# Two entry points: `make run` and `make test`. Both install what is missing, configure and build.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: run test deps browser-deps configure build check-display clean
+
+run: check-display build
+	$(BUILD)/vorrel
+
+test: build browser-deps
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+check-display:
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	    echo "No display is available: set DISPLAY or WAYLAND_DISPLAY (for example start Xvfb :99 and use DISPLAY=:99)." >&2; \
+	    exit 1; \
+	fi
+
+deps:
+	@tools/ensure-deps.sh
+
+browser-deps: deps
+	@cd tests/browser && [ ! -f package.json ] || if [ ! -d node_modules ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then \
+	    npm ci --no-audit --no-fund; fi
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,57 @@
+#include "app/WizardFlow.h"
+
+#include <gtest/gtest.h>
+
+namespace vorrel {
+namespace {
+
+TEST(WizardFlow, FirstPagePerTool) {
+    EXPECT_EQ(firstPageFor(ScriptTool::Clock), WizardWindow::Options);
+    EXPECT_EQ(firstPageFor(ScriptTool::Timer), WizardWindow::Options);
+    EXPECT_EQ(firstPageFor(ScriptTool::SearchPad), WizardWindow::Options);
+    EXPECT_EQ(firstPageFor(ScriptTool::IspCostCalculator), WizardWindow::Options);
+    EXPECT_EQ(firstPageFor(ScriptTool::AnimatedButtons), WizardWindow::ButtonListBuilder);
+    EXPECT_EQ(firstPageFor(ScriptTool::PopupWindow), WizardWindow::HtmlTextPage);
+    EXPECT_EQ(firstPageFor(ScriptTool::JumpList), WizardWindow::JumpListBuilder);
+    EXPECT_EQ(firstPageFor(ScriptTool::None), std::nullopt);
+}
+
+TEST(WizardFlow, BackPageRoundTripsThroughTheWindowsThatSetIt) {
+    for (auto window : {WizardWindow::ToolPicker, WizardWindow::ButtonListBuilder,
+                        WizardWindow::HtmlTextPage, WizardWindow::JumpListBuilder}) {
+        auto back = backPageSetBy(window);
+        ASSERT_TRUE(back.has_value());
+        EXPECT_EQ(optionsBackTarget(*back), window);
+    }
+    EXPECT_EQ(backPageSetBy(WizardWindow::Options), std::nullopt);
+    EXPECT_EQ(backPageSetBy(WizardWindow::SeparateWindowOptions), std::nullopt);
+}
+
+TEST(WizardFlow, PopupWindowIsNeverShownInTheCurrentPage) {
+    EXPECT_EQ(effectiveDisplayMethod(ScriptTool::PopupWindow, DisplayMethod::InCurrentPage),
+              DisplayMethod::AutoOpenWindow);
+    EXPECT_EQ(effectiveDisplayMethod(ScriptTool::PopupWindow, DisplayMethod::ButtonOpensWindow),
+              DisplayMethod::ButtonOpensWindow);
+    EXPECT_EQ(effectiveDisplayMethod(ScriptTool::Clock, DisplayMethod::InCurrentPage),
+              DisplayMethod::InCurrentPage);
+}
+
+TEST(WizardFlow, OptionsPageFinishesOnlyInTheCurrentPage) {
+    EXPECT_EQ(optionsNextCaption(DisplayMethod::InCurrentPage), "Finished");
+    EXPECT_EQ(optionsNextCaption(DisplayMethod::ButtonOpensWindow), "Next >>");
+    EXPECT_EQ(optionsNextCaption(DisplayMethod::AutoOpenWindow), "Next >>");
+    EXPECT_TRUE(optionsNextFinishes("Finished"));
+    EXPECT_FALSE(optionsNextFinishes("finished"));
+    EXPECT_FALSE(optionsNextFinishes("Next >>"));
+}
+
+TEST(ScriptToolNames, ListOrderAndOutOfRange) {
+    EXPECT_EQ(toolName(ScriptTool::IspCostCalculator), "ISP Cost Calculator");
+    EXPECT_EQ(toolName(ScriptTool::None), "");
+    EXPECT_EQ(toolFromIndex(6), ScriptTool::JumpList);
+    EXPECT_EQ(toolFromIndex(-1), ScriptTool::None);
+    EXPECT_EQ(toolFromIndex(7), ScriptTool::None);
+}
+
+} // namespace
+} // namespace vorrel

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Makes sure the Debian packages that building, running and testing Vorrel need are present.
+# As root it installs what is missing; otherwise it prints the one apt-get line to run.
+set -euo pipefail
+
+packages=(
+    g++ cmake make pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libglib2.0-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    dbus dbus-bin dbus-daemon
+    fonts-dejavu-core
+    chromium
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+# node and npm may come from a vendor's nodejs package; only ask for Debian's when neither runs.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+    missing+=(nodejs npm)
+fi
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+line="apt-get install -y --no-install-recommends ${missing[*]}"
+if [[ $(id -u) -ne 0 ]]; then
+    echo "Vorrel needs Debian packages that are not installed. Run as root:" >&2
+    echo "  apt-get update && $line" >&2
+    exit 1
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends "${missing[@]}"
