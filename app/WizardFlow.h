@@ -42,6 +42,8 @@ DisplayMethod effectiveDisplayMethod(ScriptTool tool, DisplayMethod method);
 std::string_view optionsNextCaption(DisplayMethod method);
 
 // Next on the Options page finishes exactly when its caption reads "Finished".
-inline bool optionsNextFinishes(std::string_view caption) { return caption == kFinishedCaption; }
+inline bool optionsNextFinishes(std::string_view caption) {
+    return caption == kFinishedCaption;
+}
 
 } // namespace vorrel

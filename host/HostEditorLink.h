@@ -13,7 +13,8 @@ class HostObject {
 public:
     virtual ~HostObject() = default;
     // Returns the call's result as text (empty when the host returns nothing).
-    virtual std::string call(const std::string& method, const std::vector<std::string>& args = {}) = 0;
+    virtual std::string call(const std::string& method,
+                             const std::vector<std::string>& args = {}) = 0;
 };
 
 // What the program knows of the host editor: whether it runs, and how to reach its object.

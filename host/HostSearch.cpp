@@ -5,7 +5,9 @@
 namespace vorrel {
 
 namespace {
-bool isUniqueName(const std::string& name) { return !name.empty() && name.front() == ':'; }
+bool isUniqueName(const std::string& name) {
+    return !name.empty() && name.front() == ':';
+}
 } // namespace
 
 std::vector<std::string> hostCandidates(BusDirectory& bus) {

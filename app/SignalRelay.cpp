@@ -1,0 +1,56 @@
+#include "app/SignalRelay.h"
+
+#include "app/ProgramLifetime.h"
+
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace vorrel {
+
+namespace {
+// A signal handler may only write to a pipe; the notifier reads it back in the event loop.
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+}
+} // namespace
+
+SignalRelay::SignalRelay(ProgramLifetime& lifetime, QObject* parent)
+    : QObject(parent), lifetime_(lifetime) {
+    if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &SignalRelay::drain);
+
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+SignalRelay::~SignalRelay() {
+    signal(SIGTERM, SIG_DFL);
+    signal(SIGINT, SIG_DFL);
+    delete notifier_;
+    for (int& fd : signalPipe) {
+        if (fd >= 0)
+            ::close(fd);
+        fd = -1;
+    }
+}
+
+void SignalRelay::drain() {
+    char buffer[16];
+    while (::read(signalPipe[0], buffer, sizeof buffer) > 0) {
+    }
+    lifetime_.end();
+}
+
+} // namespace vorrel

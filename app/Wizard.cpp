@@ -1,0 +1,107 @@
+#include "app/Wizard.h"
+
+#include "app/Errors.h"
+#include "app/Platform.h"
+#include "app/ProgramLifetime.h"
+#include "app/ToolPickerForm.h"
+#include "pages/Top1afm.h"
+#include "pages/Top1fm.h"
+#include "pages/Top2fm.h"
+#include "pages/Top3fm.h"
+#include "pages/Top4fm.h"
+#include "scripts/InsertionRunner.h"
+
+namespace vorrel {
+
+Wizard::Wizard(WizardServices services) : services_(services) {
+    // The tool picker comes first so that it is the main window; its creation runs the
+    // host-running test, before any page exists.
+    picker_ = std::make_unique<ToolPickerForm>(*this);
+    op1afm_ = std::make_unique<Top1afm>(*this);
+    op2fm_ = std::make_unique<Top2fm>(*this);
+    op3fm_ = std::make_unique<Top3fm>(*this);
+    op4fm_ = std::make_unique<Top4fm>(*this);
+    op1fm_ = std::make_unique<Top1fm>(*this);
+}
+
+Wizard::~Wizard() = default;
+
+void Wizard::start() {
+    picker_->show();
+}
+
+TGradientForm* Wizard::window(WizardWindow which) const {
+    switch (which) {
+    case WizardWindow::ToolPicker:
+        return picker_.get();
+    case WizardWindow::Options:
+        return op1fm_.get();
+    case WizardWindow::SeparateWindowOptions:
+        return op1afm_.get();
+    case WizardWindow::ButtonListBuilder:
+        return op2fm_.get();
+    case WizardWindow::HtmlTextPage:
+        return op3fm_.get();
+    case WizardWindow::JumpListBuilder:
+        return op4fm_.get();
+    }
+    return picker_.get();
+}
+
+void Wizard::moveTo(WizardWindow target) {
+    TGradientForm* next = window(target);
+    for (TGradientForm* form :
+         {static_cast<TGradientForm*>(picker_.get()), static_cast<TGradientForm*>(op1afm_.get()),
+          static_cast<TGradientForm*>(op2fm_.get()), static_cast<TGradientForm*>(op3fm_.get()),
+          static_cast<TGradientForm*>(op4fm_.get()), static_cast<TGradientForm*>(op1fm_.get())}) {
+        if (form != next && form->isVisible())
+            form->hide();
+    }
+    next->show();
+    next->activateWindow();
+}
+
+void Wizard::finish() {
+    guarded([this] {
+        services_.insertion.generateInsertion(currentState(), noHost(), plan_);
+        moveTo(WizardWindow::ToolPicker);
+    });
+}
+
+void Wizard::endProgram() {
+    services_.lifetime.end();
+}
+
+void Wizard::guarded(const std::function<void()>& handler) {
+    std::string failure;
+    try {
+        handler();
+        return;
+    } catch (const Terminated&) {
+        return;
+    } catch (const std::exception& error) {
+        failure = error.what();
+    }
+    try {
+        services_.messages.showError(failure);
+    } catch (const Terminated&) {
+    }
+}
+
+ScriptTool Wizard::tool() const {
+    return picker_->selectedTool();
+}
+
+bool Wizard::noHost() const {
+    return picker_->noHost();
+}
+
+WizardState Wizard::currentState() const {
+    WizardState state;
+    picker_->readInto(state);
+    state.backPage = backPage_;
+    op1fm_->readInto(state);
+    return state;
+}
+
+} // namespace vorrel

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/WizardFlow.h"
+#include "pages/WizardState.h"
+#include "scripts/InsertionPlan.h"
+
+#include <functional>
+#include <memory>
+
+namespace vorrel {
+
+class HostEditorLink;
+class InsertionRunner;
+class MessageBoxes;
+class ProgramLifetime;
+class TGradientForm;
+class ToolPickerForm;
+class Top1fm;
+class Top1afm;
+class Top2fm;
+class Top3fm;
+class Top4fm;
+
+struct WizardServices {
+    MessageBoxes& messages;
+    HostEditorLink& host;
+    ProgramLifetime& lifetime;
+    InsertionRunner& insertion;
+};
+
+// The six wizard windows and the moves between them. The windows are created once, hidden, and
+// only hidden and shown afterwards; exactly one of them is visible while the wizard runs.
+class Wizard {
+public:
+    explicit Wizard(WizardServices services);
+    ~Wizard();
+    Wizard(const Wizard&) = delete;
+    Wizard& operator=(const Wizard&) = delete;
+
+    // Shows the tool picker.
+    void start();
+
+    TGradientForm* window(WizardWindow which) const;
+    ToolPickerForm& picker() const { return *picker_; }
+
+    // Hides the visible wizard window, then shows `target`.
+    void moveTo(WizardWindow target);
+    // Finished: runs the insertion; when it returns the tool picker comes back, when it fails the
+    // error box shows why and the finishing page stays.
+    void finish();
+    void endProgram();
+
+    // Runs a button's handler so that an error is shown in the error box instead of escaping
+    // into the event loop, and the window stays as it was.
+    void guarded(const std::function<void()>& handler);
+
+    OptionsBackPage backPage() const { return backPage_; }
+    void setBackPage(OptionsBackPage page) { backPage_ = page; }
+    ScriptTool tool() const;
+    bool noHost() const;
+    InsertionPlan& plan() { return plan_; }
+    MessageBoxes& messages() const { return services_.messages; }
+    HostEditorLink& host() const { return services_.host; }
+
+    // The wizard's values as the controls hold them now.
+    WizardState currentState() const;
+
+private:
+    WizardServices services_;
+    OptionsBackPage backPage_ = OptionsBackPage::ToolPicker;
+    InsertionPlan plan_;
+
+    std::unique_ptr<ToolPickerForm> picker_;
+    std::unique_ptr<Top1afm> op1afm_;
+    std::unique_ptr<Top2fm> op2fm_;
+    std::unique_ptr<Top3fm> op3fm_;
+    std::unique_ptr<Top4fm> op4fm_;
+    std::unique_ptr<Top1fm> op1fm_;
+};
+
+} // namespace vorrel

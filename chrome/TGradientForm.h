@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+
+namespace vorrel {
+
+// Base of every wizard window: a fixed client area centred on the screen, a title bar with the
+// system menu, minimise and close but no maximise. FormShow runs each time the program shows the
+// window (not when the window system restores it); FormClose runs for the close box.
+class TGradientForm : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kClientWidth = 417;
+    static constexpr int kClientHeight = 287;
+
+    TGradientForm(const QString& objectName, const QString& caption);
+
+    // Enter presses the focused button, else the default button; Escape presses the cancel
+    // button. A control that uses these keys itself (a multi-line edit) keeps them.
+    void setDefaultButton(QPushButton* button) { defaultButton_ = button; }
+    void setCancelButton(QPushButton* button) { cancelButton_ = button; }
+    QPushButton* defaultButton() const { return defaultButton_; }
+
+protected:
+    virtual void FormShow() {}
+    virtual void FormClose() {}
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+    // Gives every control of the window the controls' font.
+    void useControlFont();
+
+    // The fonts of the wizard windows: the form's and the smaller one of its controls.
+    static QFont formFont();
+    static QFont controlFont();
+
+private:
+    void centreOnScreen();
+
+    QPointer<QPushButton> defaultButton_;
+    QPointer<QPushButton> cancelButton_;
+};
+
+} // namespace vorrel

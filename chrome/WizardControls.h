@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace vorrel {
+
+// Controls placed at fixed client positions, named after their role so that tests find them.
+QPushButton* addButton(QWidget* parent, const QString& name, const QString& text, QRect place);
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, QRect place,
+                 bool wrapped = false);
+
+// The frame every wizard window shares: the raised bevel over the upper area, the side picture's
+// paint box and the panel under it that holds the bottom buttons. Returns the panel.
+struct WizardFrame {
+    QFrame* bevel;
+    QWidget* picture;
+    QFrame* panel;
+};
+WizardFrame addWizardFrame(QWidget* form, QRect picturePlace);
+
+} // namespace vorrel

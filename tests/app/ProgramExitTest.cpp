@@ -1,0 +1,160 @@
+#include "app/Program.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <csignal>
+#include <cstdio>
+
+namespace {
+constexpr const char* kMessageBoxChild = "--message-box-child";
+
+QString binDir() {
+    return QProcessEnvironment::systemEnvironment().value("VORREL_BIN_DIR");
+}
+
+// The program as a child of this test: started offscreen and, unless told otherwise, on the
+// test's private bus.
+struct Child {
+    QProcess process;
+
+    bool start(const QString& program, const QStringList& args = {},
+               const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+        QProcessEnvironment childEnv = env;
+        childEnv.insert("QT_QPA_PLATFORM", "offscreen");
+        process.setProcessEnvironment(childEnv);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(program, args);
+        return process.waitForStarted(5000);
+    }
+
+    bool waitForLine(const QByteArray& line, int timeoutMs) {
+        return QTest::qWaitFor(
+                   [&] {
+                       while (process.canReadLine())
+                           if (process.readLine().trimmed() == line)
+                               return true;
+                       return process.state() == QProcess::NotRunning;
+                   },
+                   timeoutMs) &&
+               process.state() == QProcess::Running;
+    }
+
+    bool endsCleanlyWithin(int timeoutMs) {
+        return process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit &&
+               process.exitCode() == 0;
+    }
+
+    ~Child() {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(2000);
+        }
+    }
+};
+
+bool programIsOnTheBus() {
+    return QDBusConnection::sessionBus().interface()->isServiceRegistered("Vorrel.Application");
+}
+
+void postMessage(uint number) {
+    QDBusMessage message = QDBusMessage::createMethodCall("Vorrel.Application", "/Vorrel",
+                                                          "Vorrel.Application", "PostMessage");
+    message << number;
+    QDBusConnection::sessionBus().send(message);
+}
+
+// The child half of the message-box test: the real program, in which a user has pressed Next
+// with no tool selected; it reports when the message box is open.
+int runMessageBoxChild(QApplication& app) {
+    QTimer::singleShot(0, [] {
+        QWidget* picker = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == "ToolPickerForm")
+                picker = top;
+        if (!picker)
+            std::exit(3);
+        auto* reporter = new QTimer(qApp);
+        QObject::connect(reporter, &QTimer::timeout, [reporter] {
+            if (QApplication::activeModalWidget()) {
+                std::printf("message box open\n");
+                std::fflush(stdout);
+                reporter->stop();
+            }
+        });
+        reporter->start(20);
+        picker->findChild<QListWidget*>("lb1")->clearSelection();
+        picker->findChild<QPushButton*>("BitBtn1")->click();
+    });
+    return vorrel::runProgram(app);
+}
+} // namespace
+
+class ProgramExitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(QDBusConnection::sessionBus().isConnected()); }
+
+    void message1148EndsTheProgramAndOtherNumbersDoNot() {
+        Child vorrel;
+        QVERIFY(vorrel.start(binDir() + "/vorrel"));
+        QTRY_VERIFY_WITH_TIMEOUT(programIsOnTheBus(), 10000);
+        postMessage(1149);
+        postMessage(0);
+        QVERIFY(!vorrel.process.waitForFinished(500));
+        postMessage(1148);
+        QVERIFY(vorrel.endsCleanlyWithin(2000));
+        QTRY_VERIFY(!programIsOnTheBus());
+    }
+
+    void message1148EndsTheProgramWhileAMessageBoxIsOpen() {
+        Child vorrel;
+        QVERIFY(vorrel.start(QCoreApplication::applicationFilePath(), {kMessageBoxChild}));
+        QVERIFY(vorrel.waitForLine("message box open", 10000));
+        postMessage(1148);
+        QVERIFY(vorrel.endsCleanlyWithin(2000));
+    }
+
+    void terminationSignalsEndTheProgramInOrder_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+
+    void terminationSignalsEndTheProgramInOrder() {
+        QFETCH(int, signal);
+        Child vorrel;
+        QVERIFY(vorrel.start(binDir() + "/vorrel"));
+        QTRY_VERIFY_WITH_TIMEOUT(programIsOnTheBus(), 10000);
+        ::kill(pid_t(vorrel.process.processId()), signal);
+        QVERIFY(vorrel.endsCleanlyWithin(2000));
+    }
+
+    void withoutASessionBusTheProgramStillRuns() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+        Child vorrel;
+        QVERIFY(vorrel.start(binDir() + "/vorrel", {}, env));
+        QVERIFY(!vorrel.process.waitForFinished(1000));
+        ::kill(pid_t(vorrel.process.processId()), SIGTERM);
+        QVERIFY(vorrel.endsCleanlyWithin(2000));
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == kMessageBoxChild)
+        return runMessageBoxChild(app);
+    ProgramExitTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ProgramExitTest.moc"
