@@ -1,0 +1,44 @@
+#include "tools/htmlhost/AtomicFile.h"
+
+#include "tools/htmlhost/HtmlDocument.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace htmlhost {
+
+namespace {
+
+[[noreturn]] void fail(const QString& what, const QString& path, const QString& reason) {
+    throw DocumentError(QStringLiteral("Cannot %1 %2: %3").arg(what, path, reason).toStdString());
+}
+
+} // namespace
+
+void writeAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        fail(QStringLiteral("save"), path, file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        fail(QStringLiteral("save"), path, file.errorString());
+}
+
+void copyAtomically(const QString& source, const QString& target) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("read"), source, in.errorString());
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        fail(QStringLiteral("write"), target, out.errorString());
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(1 << 16);
+        if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
+            fail(QStringLiteral("read"), source, in.errorString());
+        if (out.write(chunk) != chunk.size())
+            fail(QStringLiteral("write"), target, out.errorString());
+    }
+    if (!out.commit())
+        fail(QStringLiteral("write"), target, out.errorString());
+}
+
+} // namespace htmlhost

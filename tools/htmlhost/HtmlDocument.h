@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace htmlhost {
+
+// A request the document cannot carry out; the text is what the caller's user gets to read.
+class DocumentError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The text of the one document the stand-in host edits, as bytes, with the editor's cursor.
+// Every change inserts text and leaves all other bytes as they were.
+class HtmlDocument {
+public:
+    explicit HtmlDocument(std::string bytes = {}) : bytes_(std::move(bytes)) {}
+
+    // What an untitled document starts with.
+    static constexpr std::string_view kUntitled = "<html>\n<head>\n<title>Untitled</title>\n"
+                                                  "</head>\n<body>\n</body>\n</html>\n";
+    // Stands for the cursor in a file until the first text is put there.
+    static constexpr std::string_view kCursorMarker = "<!--cursor-->";
+
+    const std::string& bytes() const { return bytes_; }
+    // The cursor's byte offset; none until text has been put at the cursor.
+    std::optional<std::size_t> cursor() const { return cursor_; }
+
+    // Before </head>.
+    void putInHead(std::string_view text);
+    // Before </body>.
+    void putInBody(std::string_view text);
+    // Inside the <body ...> start tag, just before its ">".
+    void putInBodyTag(std::string_view text);
+    // At the cursor; before the first text there, at the cursor marker (which goes), or else
+    // before </body>. The cursor then stands just after the text.
+    void putAtCursor(std::string_view text);
+
+private:
+    void insert(std::size_t at, std::string_view text);
+
+    std::string bytes_;
+    std::optional<std::size_t> cursor_;
+};
+
+// The paths of a copy list in which each path is followed by ";". Empty entries are dropped,
+// and a last path without its ";" still counts.
+std::vector<std::string> splitFileList(std::string_view list);
+
+} // namespace htmlhost
