@@ -1,0 +1,83 @@
+// Chromium for the browser tests: always Debian's own binary, always with a paused clock, so that
+// a test moves time itself and every timer fires exactly when the test says.
+
+import { chromium } from 'playwright-core';
+import { pathToFileURL } from 'node:url';
+
+export const CHROMIUM_PATH = '/usr/bin/chromium';
+export const CHROMIUM_ARGS = [
+  '--headless',
+  '--no-sandbox',
+  '--disable-gpu',
+  '--disable-quic',
+  '--no-first-run',
+  '--disable-background-networking',
+  '--disable-component-update',
+  '--disable-sync',
+];
+
+// Fails (never skips) when the browser cannot start.
+export async function launchChromium() {
+  return chromium.launch({ executablePath: CHROMIUM_PATH, args: CHROMIUM_ARGS });
+}
+
+export function fileUrl(path) {
+  return pathToFileURL(path).href;
+}
+
+// Collects uncaught script errors and console errors of a page.
+export function watchErrors(page) {
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  page.on('console', (message) => {
+    if (message.type() === 'error') errors.push(message.text());
+  });
+  return errors;
+}
+
+// A fresh context and page whose clock stands still at `time` (ISO text in UTC, ending in Z)
+// before anything loads; `page.clock.runFor(ms)` then moves it. `initScripts` are functions (or
+// [function, argument] pairs) run in every document before its own scripts. The page is loaded
+// when `url` is given.
+export async function openPage(browser, url, options = {}) {
+  const { time = '2024-05-01T12:00:00Z', initScripts = [] } = options;
+  if (!time.endsWith('Z')) throw new Error(`time must be written in UTC with Z: ${time}`);
+  const context = await browser.newContext({ timezoneId: 'UTC' });
+  const page = await context.newPage();
+  const errors = watchErrors(page);
+  for (const script of initScripts) {
+    if (Array.isArray(script)) await page.addInitScript(script[0], script[1]);
+    else await page.addInitScript(script);
+  }
+  const at = new Date(time);
+  await page.clock.install({ time: new Date(at.getTime() - 60_000) });
+  await page.clock.pauseAt(at);
+  if (url) await page.goto(url);
+  return { context, page, errors };
+}
+
+// Init script: window.open records its arguments in window.__opened and opens nothing.
+export function recordWindowOpen() {
+  window.__opened = [];
+  window.open = (...args) => {
+    window.__opened.push(args);
+    return null;
+  };
+}
+
+// Init script: window.alert records its message in window.__alerts instead of blocking.
+export function recordAlerts() {
+  window.__alerts = [];
+  window.alert = (message) => {
+    window.__alerts.push(String(message));
+  };
+}
+
+// Init script, with argument { appName, appVersion }: the browser pretends to be another one.
+export function pretendNavigator({ appName, appVersion }) {
+  Object.defineProperty(Navigator.prototype, 'appName', { get: () => appName, configurable: true });
+  Object.defineProperty(Navigator.prototype, 'appVersion', {
+    get: () => appVersion,
+    configurable: true,
+  });
+}

@@ -1,0 +1,44 @@
+#include "scripts/TextRules.h"
+
+#include <gtest/gtest.h>
+
+namespace vorrel {
+namespace {
+
+TEST(BaseFileName, TakesThePartAfterTheLastSeparatorOfAnyKind) {
+    EXPECT_EQ(baseFileName("C:\\images\\b1.gif"), "b1.gif");
+    EXPECT_EQ(baseFileName("b1.gif"), "b1.gif");
+    EXPECT_EQ(baseFileName("/home/ann/pics/b1.gif"), "b1.gif");
+    EXPECT_EQ(baseFileName("D:b1.gif"), "b1.gif");
+    EXPECT_EQ(baseFileName("/srv/a\\b:c/d.gif"), "d.gif");
+    EXPECT_EQ(baseFileName("C:\\x/y\\z.gif"), "z.gif");
+    EXPECT_EQ(baseFileName("/pics/"), "");
+    EXPECT_EQ(baseFileName(""), "");
+    EXPECT_EQ(baseFileName("/bilder/größe \"1\".gif"), "größe \"1\".gif");
+}
+
+TEST(WindowName, TrimsControlsAndBlanksAndJoinsInnerWords) {
+    EXPECT_EQ(windowName("  My Popup Window "), "My_Popup_Window");
+    EXPECT_EQ(windowName("A  B"), "A__B");
+    EXPECT_EQ(windowName(""), "");
+    EXPECT_EQ(windowName("   "), "");
+    EXPECT_EQ(windowName("\t\r\nTools\x01\x1f "), "Tools");
+    // Only blanks inside are replaced; a tab inside stays.
+    EXPECT_EQ(windowName("a\tb c"), "a\tb_c");
+    EXPECT_EQ(windowName(" Größe Über "), "Größe_Über");
+    EXPECT_EQ(windowName("it's \"x\""), "it's_\"x\"");
+}
+
+TEST(YesNo, Words) {
+    EXPECT_EQ(yesNo(true), "yes");
+    EXPECT_EQ(yesNo(false), "no");
+}
+
+TEST(WithCrLf, MakesEveryLineEndCrLfOnce) {
+    EXPECT_EQ(withCrLf({"a\nb", "\n", "c\r\nd\n"}), "a\r\nb\r\nc\r\nd\r\n");
+    EXPECT_EQ(withCrLf({"a\r", "b"}), "a\rb");
+    EXPECT_EQ(withCrLf({}), "");
+}
+
+} // namespace
+} // namespace vorrel
