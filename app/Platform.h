@@ -1,6 +1,8 @@
 #pragma once
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace vorrel {
 
@@ -39,11 +41,34 @@ public:
     virtual void restore() = 0;
 };
 
+// A file being written: it takes the place of any file at its path only when committed, so a
+// failure part way leaves the old file as it was and no partial file behind. Dropping it
+// uncommitted discards what was written.
+class OutputFile {
+public:
+    virtual ~OutputFile() = default;
+    virtual void write(std::string_view bytes) = 0;
+    virtual void commit() = 0;
+};
+
 class FileOutput {
 public:
     virtual ~FileOutput() = default;
-    // Replaces the file at `path` with `bytes` as a whole or not at all; throws FileError.
-    virtual void replaceFile(const std::string& path, const std::string& bytes) = 0;
+    // Starts a file at `path`; throws FileError when it cannot be created there.
+    virtual std::unique_ptr<OutputFile> create(const std::string& path) = 0;
+};
+
+// Keeps the program's windows minimised for as long as it lives, so that the host's own windows
+// can be used meanwhile; they come back also when the work in between fails.
+class MinimizedScope {
+public:
+    explicit MinimizedScope(AppWindows& windows) : windows_(windows) { windows_.minimize(); }
+    ~MinimizedScope() { windows_.restore(); }
+    MinimizedScope(const MinimizedScope&) = delete;
+    MinimizedScope& operator=(const MinimizedScope&) = delete;
+
+private:
+    AppWindows& windows_;
 };
 
 } // namespace vorrel

@@ -2,11 +2,16 @@
 
 #include "app/AppBusService.h"
 #include "app/ProgramLifetime.h"
+#include "app/QtAppWindows.h"
+#include "app/QtClipboard.h"
+#include "app/QtFileOutput.h"
+#include "app/QtFolderPicker.h"
 #include "app/QtMessageBoxes.h"
 #include "app/SignalRelay.h"
 #include "app/Wizard.h"
+#include "chrome/QtText.h"
 #include "host/DBusHostLink.h"
-#include "scripts/InsertionRunner.h"
+#include "scripts/InsertionGenerator.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -14,11 +19,10 @@
 namespace vorrel {
 
 namespace {
-// Finished returns to the tool picker; the insertion itself plugs in here.
-class NoInsertion : public InsertionRunner {
-public:
-    void generateInsertion(const WizardState&, bool, InsertionPlan&) override {}
-};
+// The example pages, the help file and the pages written without a host live here.
+std::string programFolder() {
+    return toStdString(QCoreApplication::applicationDirPath()) + "/";
+}
 } // namespace
 
 int runProgram(QApplication& application) {
@@ -33,7 +37,12 @@ int runProgram(QApplication& application) {
     AppBusService busService(bus);
     QtMessageBoxes messages(lifetime);
     DBusHostLink host(bus);
-    NoInsertion insertion;
+    QtClipboard clipboard;
+    QtFolderPicker folderPicker(lifetime);
+    QtAppWindows windows;
+    QtFileOutput files;
+    InsertionGenerator insertion(
+        {host, messages, clipboard, folderPicker, windows, files, programFolder()});
 
     Wizard wizard({messages, host, lifetime, insertion});
     wizard.start();

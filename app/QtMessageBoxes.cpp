@@ -22,7 +22,9 @@ void QtMessageBoxes::showError(const std::string& text) {
 void QtMessageBoxes::show(QMessageBox::Icon icon, const std::string& text) {
     if (lifetime_.ending())
         throw Terminated{};
-    QMessageBox box(icon, QStringLiteral("Vorrel"), QString::fromStdString(text), QMessageBox::Ok,
+    // The texts break their lines the way the generated HTML does; a label wants plain LF.
+    const QString shown = QString::fromStdString(text).replace(QStringLiteral("\r\n"), "\n");
+    QMessageBox box(icon, QStringLiteral("Vorrel"), shown, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("VorrelMessageBox"));
     box.exec();

@@ -5,6 +5,7 @@
 #include "scripts/AnimatedButtonTemplates.h"
 #include "scripts/JumpListTemplates.h"
 #include "scripts/LauncherTemplates.h"
+#include "scripts/SeparatePageText.h"
 #include "scripts/SimpleToolPieces.h"
 #include "scripts/ToolTemplates.h"
 
@@ -47,32 +48,24 @@ void writeDocument(const std::string& name, const std::string& head, std::string
                         "\r\n" + bodyText + "\r\n</BODY>\r\n</HTML>\r\n");
 }
 
-// A separate page: every piece followed by a line end, between the page's own opening and
-// closing.
-void writePage(const std::string& name, const std::string& caption,
-               const std::vector<std::string>& toolPieces) {
-    std::string text;
-    const auto piece = [&text](std::string_view p) {
-        text += p;
-        text += "\r\n";
-    };
-    piece("<HTML>\r\n<HEAD>\r\n<TITLE>");
-    piece(caption);
-    piece("</TITLE>");
-    for (const auto& p : toolPieces) {
-        piece(p);
-    }
-    piece("</BODY>\r\n</HTML>");
-    writeFile(name, text);
+// The tool's separate page exactly as the page writer makes it, written without a host so that
+// the notes of files to upload stand in the page too.
+void writePage(const std::string& name, const WizardState& state) {
+    writeFile(name, separatePageText(state, true, [](const std::string&) {}));
+}
+
+WizardState stateFor(ScriptTool tool, const std::string& caption) {
+    WizardState state;
+    state.tool = tool;
+    state.caption = caption;
+    return state;
 }
 
 void writeSimpleTool(const std::string& stem, ScriptTool tool, const std::string& caption) {
     const std::string script(toolScriptBlock(tool));
     writeDocument(stem + "-insertion.html", script, toolBodyAttributes(tool),
                   toolHeadingAndForm(tool, caption, TemplateVariant::Insertion));
-    writePage(stem + "-page.html", caption,
-              {script, std::string(toolBodyTag(tool)),
-               toolHeadingAndForm(tool, caption, TemplateVariant::Page)});
+    writePage(stem + "-page.html", stateFor(tool, caption));
 }
 
 void writeAnimatedButtons(const std::string& stem, bool suggestBrowserChange) {
@@ -86,16 +79,10 @@ void writeAnimatedButtons(const std::string& stem, bool suggestBrowserChange) {
                   animatedButtonsHead(buttons, "20", "20", suggestBrowserChange), "",
                   plainHeading(caption) + "\r\n" + buttonLinks(buttons, "20", "20"));
 
-    auto pieces = animatedButtonsHeadOpeningPieces(buttons, "20", "20", suggestBrowserChange,
-                                                   TemplateVariant::Page);
-    pieces.emplace_back(preloadClosing(TemplateVariant::Page));
-    pieces.emplace_back(onImgBlock());
-    pieces.emplace_back(plainBodyTag());
-    pieces.push_back(plainHeading(caption));
-    for (std::size_t i = 1; i <= buttons.size(); ++i) {
-        pieces.push_back(buttonLink(i, buttons.size(), buttons[i - 1], "20", "20"));
-    }
-    writePage(stem + "-page.html", caption, pieces);
+    WizardState state = stateFor(ScriptTool::AnimatedButtons, caption);
+    state.buttons = buttons;
+    state.suggestBrowserChange = suggestBrowserChange;
+    writePage(stem + "-page.html", state);
 }
 
 void writeJumpList() {
@@ -106,18 +93,11 @@ void writeJumpList() {
     writeDocument("jump-insertion.html", jumpListHead(targets), "",
                   jumpSelector(caption, targets, image, "Go", TemplateVariant::Insertion));
 
-    std::vector<std::string> pieces = {std::string(jumpListScriptStart())};
-    for (std::size_t k = 0; k < targets.size(); ++k) {
-        pieces.push_back(jumpCase(k, targets[k].urlTarget));
-    }
-    pieces.emplace_back(jumpListTail());
-    pieces.emplace_back(plainBodyTag());
-    pieces.push_back(jumpSelectorOpening(caption, TemplateVariant::Page));
-    for (std::size_t k = 0; k < targets.size(); ++k) {
-        pieces.push_back(jumpOption(k, targets[k].label));
-    }
-    pieces.push_back(jumpSelectorClosing(image, "Go"));
-    writePage("jump-page.html", caption, pieces);
+    WizardState state = stateFor(ScriptTool::JumpList, caption);
+    state.jumpTargets = targets;
+    state.jumpImage = image;
+    state.jumpImageText = "Go";
+    writePage("jump-page.html", state);
 }
 
 void writeLaunchers() {

@@ -1,0 +1,20 @@
+#include "app/QtFolderPicker.h"
+
+#include "app/Errors.h"
+#include "app/ProgramLifetime.h"
+#include "chrome/QtText.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+namespace vorrel {
+
+std::string QtFolderPicker::pickFolder(const std::string& startFolder, const std::string& title) {
+    const QString chosen = QFileDialog::getExistingDirectory(
+        QApplication::activeWindow(), toQString(title), toQString(startFolder));
+    if (lifetime_.ending())
+        throw Terminated{};
+    return chosen.isEmpty() ? startFolder : toStdString(chosen);
+}
+
+} // namespace vorrel

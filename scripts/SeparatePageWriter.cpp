@@ -1,0 +1,54 @@
+#include "scripts/SeparatePageWriter.h"
+
+#include "app/Platform.h"
+#include "host/HostEditorLink.h"
+#include "scripts/SeparatePageText.h"
+
+namespace vorrel {
+
+namespace {
+
+std::string pagePathWithoutHost(const WizardState& state, PageWriterServices& services) {
+    // A cancelled picker answers with the folder it started in: the program's own.
+    const std::string folder =
+        services.folderPicker.pickFolder(services.programFolder, kSaveLocationTitle);
+    return joinFolderAndName(folder, state.pageFileName);
+}
+
+// The host's document folder. A document that was never opened gets a new one; one that was
+// never saved is saved (the host may ask its user where) until the host reports a folder.
+std::string pagePathFromHost(const WizardState& state, HostObject& host, AppWindows& windows) {
+    if (host.call("getworkdir") == "1error")
+        host.call("opennewfile");
+    while (host.call("getworkdir").empty()) {
+        MinimizedScope minimized(windows);
+        host.call("forcesave");
+    }
+    return host.call("getworkdir") + state.pageFileName;
+}
+
+} // namespace
+
+std::string joinFolderAndName(const std::string& folder, const std::string& name) {
+    if (!folder.empty() && folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
+}
+
+void WriteSeparatePage(const WizardState& state, HostObject* host, PageWriterServices services) {
+    const std::string path = host ? pagePathFromHost(state, *host, services.windows)
+                                  : pagePathWithoutHost(state, services);
+    // Created before anything is copied, so that a page that cannot be created stops the run
+    // with nothing done.
+    const auto file = services.files.create(path);
+    const std::string text =
+        separatePageText(state, host == nullptr, [&](const std::string& files) {
+            MinimizedScope minimized(services.windows);
+            if (host)
+                host->call("copyfiles", {files});
+        });
+    file->write(text);
+    file->commit();
+}
+
+} // namespace vorrel

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "pages/WizardState.h"
+
+#include <string>
+
+namespace vorrel {
+
+class AppWindows;
+class FileOutput;
+class FolderPicker;
+class HostObject;
+
+struct PageWriterServices {
+    FolderPicker& folderPicker;
+    AppWindows& windows;
+    FileOutput& files;
+    std::string programFolder; // with its trailing "/"
+};
+
+inline constexpr const char* kSaveLocationTitle = "Select save file location";
+
+// Writes the separate page of the state's tool. With a host (`host` not null) the page goes into
+// the folder of the host's document and the host copies the images; without one the user picks
+// the folder and the page lists the images to upload. Throws HostError or FileError; a page that
+// cannot be written completely leaves any file at its path untouched.
+void WriteSeparatePage(const WizardState& state, HostObject* host, PageWriterServices services);
+
+// The folder and the file name joined by exactly one "/" (none added after a folder that ends
+// with one).
+std::string joinFolderAndName(const std::string& folder, const std::string& name);
+
+} // namespace vorrel
