@@ -32,7 +32,7 @@ int runProgram(QApplication& application) {
     application.setQuitOnLastWindowClosed(false);
 
     ProgramLifetime lifetime;
-    SignalRelay signalRelay(lifetime);
+    SignalRelay signalRelay([&lifetime] { lifetime.end(); });
     QDBusConnection bus = QDBusConnection::sessionBus();
     AppBusService busService(bus);
     QtMessageBoxes messages(lifetime);

@@ -1,7 +1,5 @@
 #include "app/SignalRelay.h"
 
-#include "app/ProgramLifetime.h"
-
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -11,7 +9,6 @@
 namespace vorrel {
 
 namespace {
-// A signal handler may only write to a pipe; the notifier reads it back in the event loop.
 int signalPipe[2] = {-1, -1};
 
 void onSignal(int) {
@@ -20,19 +17,18 @@ void onSignal(int) {
 }
 } // namespace
 
-SignalRelay::SignalRelay(ProgramLifetime& lifetime, QObject* parent)
-    : QObject(parent), lifetime_(lifetime) {
+SignalRelay::SignalRelay(std::function<void()> onSignal, QObject* parent)
+    : QObject(parent), onSignal_(std::move(onSignal)) {
     if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    struct sigaction action = {};
+    action.sa_handler = vorrel::onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    if (sigaction(SIGTERM, &action, nullptr) != 0 || sigaction(SIGINT, &action, nullptr) != 0)
         return;
     notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &SignalRelay::drain);
-
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
 }
 
 SignalRelay::~SignalRelay() {
@@ -50,7 +46,7 @@ void SignalRelay::drain() {
     char buffer[16];
     while (::read(signalPipe[0], buffer, sizeof buffer) > 0) {
     }
-    lifetime_.end();
+    onSignal_();
 }
 
 } // namespace vorrel

@@ -76,12 +76,10 @@ void ToolPickerForm::createControls() {
     bb1->setIconSize(QSize(28, 26));
     bb1->setToolTip(tr("Preview highlighted example"));
 
-    BitBtn2 = addButton(this, QStringLiteral("BitBtn2"), tr("Help"), QRect(10, 257, 81, 25));
-    BitBtn1 = addButton(this, QStringLiteral("BitBtn1"), tr("Next >>"), QRect(242, 257, 81, 25));
+    BitBtn2 = addButton(this, "BitBtn2", tr("Help"), {10, 257, 81, 25});
+    BitBtn1 = addButton(this, "BitBtn1", tr("Next >>"), {242, 257, 81, 25}, [this] { bb1Click(); });
     BitBtn1->setToolTip(tr("Insert into HTML Document"));
-    bb3 = addButton(this, QStringLiteral("bb3"), tr("Cancel"), QRect(331, 257, 81, 25));
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { bb1Click(); });
-    connect(bb3, &QPushButton::clicked, this, [this] { lb1dblclick(); });
+    bb3 = addButton(this, "bb3", tr("Cancel"), {331, 257, 81, 25}, [this] { lb1dblclick(); });
     setDefaultButton(BitBtn1);
 
     useControlFont();

@@ -6,11 +6,23 @@
 
 namespace vorrel {
 
-QPushButton* addButton(QWidget* parent, const QString& name, const QString& text, QRect place) {
+QPushButton* addButton(QWidget* parent, const QString& name, const QString& text, QRect place,
+                       const std::function<void()>& onClick) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     button->setGeometry(place);
+    if (onClick)
+        QObject::connect(button, &QPushButton::clicked, button, onClick);
     return button;
+}
+
+void setTabChain(std::initializer_list<QWidget*> widgets) {
+    const QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous)
+            QWidget::setTabOrder(const_cast<QWidget*>(previous), widget);
+        previous = widget;
+    }
 }
 
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, QRect place,

@@ -10,16 +10,12 @@ namespace vorrel {
 
 Top2fm::Top2fm(Wizard& wizard)
     : WizardPage(wizard, QStringLiteral("op2fm"), tr("Animated Button List Builder")) {
-    bb2 = addButton(Panel1, QStringLiteral("bb2"), tr("<< Back"), QRect(153, 7, 81, 25));
-    bb1 = addButton(Panel1, QStringLiteral("bb1"), tr("Next >>"), QRect(242, 7, 81, 25));
-    bb3 = addButton(Panel1, QStringLiteral("bb3"), tr("Cancel"), QRect(331, 7, 81, 25));
-    connect(bb1, &QPushButton::clicked, this, [this] { bb1Click(); });
-    connect(bb2, &QPushButton::clicked, this, [this] { bb2Click(); });
-    connect(bb3, &QPushButton::clicked, this, [this] { bb3Click(); });
+    bb2 = addButton(Panel1, "bb2", tr("<< Back"), {153, 7, 81, 25}, [this] { bb2Click(); });
+    bb1 = addButton(Panel1, "bb1", tr("Next >>"), {242, 7, 81, 25}, [this] { bb1Click(); });
+    bb3 = addButton(Panel1, "bb3", tr("Cancel"), {331, 7, 81, 25}, [this] { bb3Click(); });
     setDefaultButton(bb1);
     useControlFont();
-    QWidget::setTabOrder(bb2, bb1);
-    QWidget::setTabOrder(bb1, bb3);
+    setTabChain({bb2, bb1, bb3});
 }
 
 void Top2fm::FormShow() {

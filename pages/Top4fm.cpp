@@ -10,16 +10,13 @@ namespace vorrel {
 
 Top4fm::Top4fm(Wizard& wizard)
     : WizardPage(wizard, QStringLiteral("op4fm"), tr("Jump List Builder")) {
-    bb3 = addButton(this, QStringLiteral("bb3"), tr("<< Back"), QRect(153, 257, 81, 25));
-    bb1 = addButton(this, QStringLiteral("bb1"), tr("Next >>"), QRect(242, 257, 81, 25));
-    BitBtn1 = addButton(Panel1, QStringLiteral("BitBtn1"), tr("Cancel"), QRect(332, 7, 80, 25));
-    connect(bb1, &QPushButton::clicked, this, [this] { bb1Click(); });
-    connect(bb3, &QPushButton::clicked, this, [this] { bb3Click(); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    bb3 = addButton(this, "bb3", tr("<< Back"), {153, 257, 81, 25}, [this] { bb3Click(); });
+    bb1 = addButton(this, "bb1", tr("Next >>"), {242, 257, 81, 25}, [this] { bb1Click(); });
+    BitBtn1 =
+        addButton(Panel1, "BitBtn1", tr("Cancel"), {332, 7, 80, 25}, [this] { BitBtn1Click(); });
     setDefaultButton(bb1);
     useControlFont();
-    QWidget::setTabOrder(bb1, BitBtn1);
-    QWidget::setTabOrder(BitBtn1, bb3);
+    setTabChain({bb1, BitBtn1, bb3});
 }
 
 void Top4fm::FormShow() {

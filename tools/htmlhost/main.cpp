@@ -1,9 +1,9 @@
 // htmlhost: a stand-in for the host editor, serving its automation object on the session bus
 // for one HTML file, so that the wizard's insertions can be used and tested on Linux.
 
+#include "app/SignalRelay.h"
 #include "tools/htmlhost/CallLog.h"
 #include "tools/htmlhost/HostAdaptor.h"
-#include "tools/htmlhost/QuitOnSignal.h"
 #include "tools/htmlhost/Session.h"
 
 #include <QCommandLineParser>
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
         return failWith(
             QStringLiteral("cannot open the log %1: %2").arg(options.value(logTo), logError));
 
-    htmlhost::QuitOnSignal quitOnSignal;
+    vorrel::SignalRelay quitOnSignal([] { QCoreApplication::quit(); });
     if (!quitOnSignal.isActive())
         return failWith(QStringLiteral("cannot set up the handling of SIGTERM and SIGINT"));
 
