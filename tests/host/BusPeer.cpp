@@ -23,9 +23,9 @@
 
 namespace {
 
-QVariant typedValue(const QString& spec) {
-    const QString type = spec.section(':', 0, 0);
-    const QString value = spec.section(':', 1);
+QVariant typedValue(const QString& typed) {
+    const QString type = typed.section(':', 0, 0);
+    const QString value = typed.section(':', 1);
     if (type == "b")
         return value == "true";
     if (type == "i")
