@@ -300,6 +300,79 @@ TEST_F(InsertionGeneratorTest, SecondRunStartsWithAnEmptyUploadList) {
     EXPECT_EQ(platform.clipboard.find("uploaded"), std::string::npos);
 }
 
+// Every tool with every display method: which host calls it makes, and which sections its
+// clipboard text has.
+TEST_F(InsertionGeneratorTest, EveryToolAndDisplayMethod) {
+    using Tool = ScriptTool;
+    const auto hasImages = [](Tool t) { return t == Tool::AnimatedButtons || t == Tool::JumpList; };
+    const auto hasHooks = [](Tool t) { return t == Tool::Clock || t == Tool::Timer; };
+    // The clipboard's comment lines, in order, by what they announce.
+    const auto sections = [](const std::string& text) {
+        std::vector<std::string> found;
+        for (std::size_t at = text.find("<!-- "); at != std::string::npos;
+             at = text.find("<!-- ", at + 1)) {
+            const std::string line = text.substr(at, text.find("\r\n", at) - at);
+            found.push_back(line.find("uploaded") != std::string::npos     ? "upload"
+                            : line.find("<HEAD>") != std::string::npos     ? "head"
+                            : line.find("<BODY> tag") != std::string::npos ? "body tag"
+                                                                           : "body");
+        }
+        return found;
+    };
+    for (int t = 0; t < 7; ++t) {
+        for (int m = 0; m < 3; ++m) {
+            const Tool tool = Tool(t);
+            const DisplayMethod method = DisplayMethod(m);
+            if (tool == Tool::PopupWindow && method == DisplayMethod::InCurrentPage)
+                continue;
+            SCOPED_TRACE(std::string(toolName(tool)) + ", display method " + std::to_string(m));
+            use(tool, method);
+            state.buttons = {kHome};
+            state.jumpImage = "go.gif";
+            host().answers["getworkdir"] = {"/site/"};
+            log.clear();
+            plan = InsertionPlan();
+            run(false);
+
+            EventLog expected = {"connect", "host isopendoc"};
+            if (m != 0)
+                expected.insert(expected.end(),
+                                {"host getworkdir", "host getworkdir", "host getworkdir",
+                                 "create /site/" + state.pageFileName});
+            if (hasImages(tool))
+                expected.insert(expected.end(), {"minimize", "host copyfiles", "restore"});
+            if (m != 0)
+                expected.push_back("commit /site/" + state.pageFileName);
+            if (m == 2) {
+                expected.push_back("host puttextbody");
+            } else {
+                expected.push_back("host puttextatcursor");
+                if (m == 0 && hasHooks(tool))
+                    expected.push_back("host puttextinbody");
+                if (m == 0)
+                    expected.push_back("host puttexthead");
+            }
+            expected.push_back("plain: JavaScript insertion complete.");
+            EventLog calls;
+            for (const std::string& line : log)
+                calls.push_back(line.substr(0, line.find(" [")));
+            EXPECT_EQ(calls, expected);
+
+            plan = InsertionPlan();
+            run(true);
+            std::vector<std::string> expectedSections;
+            if (m == 0 && hasImages(tool))
+                expectedSections.push_back("upload");
+            if (m == 0)
+                expectedSections.push_back("head");
+            expectedSections.push_back("body");
+            if (m == 0 && hasHooks(tool))
+                expectedSections.push_back("body tag");
+            EXPECT_EQ(sections(platform.clipboard), expectedSections);
+        }
+    }
+}
+
 TEST(ClipboardText, SectionsInTheirOrderEachAfterAnEmptyLine) {
     InsertionPlan plan;
     EXPECT_EQ(clipboardText(plan), "");
