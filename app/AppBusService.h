@@ -18,8 +18,6 @@ public:
     explicit AppBusService(QDBusConnection bus, QObject* parent = nullptr);
     ~AppBusService() override;
 
-    bool ownsName() const { return ownsName_; }
-
 public slots:
     // Posts the message into the application's queue; the caller gets no reply.
     Q_SCRIPTABLE Q_NOREPLY void PostMessage(uint message);

@@ -23,7 +23,6 @@ public:
     explicit ToolPickerForm(Wizard& wizard);
 
     bool noHost() const { return noHost_; }
-    bool firstShow() const { return firstShow_; }
     ScriptTool selectedTool() const;
     void readInto(WizardState& state) const;
 

@@ -50,10 +50,8 @@ TGradientForm* Wizard::window(WizardWindow which) const {
 
 void Wizard::moveTo(WizardWindow target) {
     TGradientForm* next = window(target);
-    for (TGradientForm* form :
-         {static_cast<TGradientForm*>(picker_.get()), static_cast<TGradientForm*>(op1afm_.get()),
-          static_cast<TGradientForm*>(op2fm_.get()), static_cast<TGradientForm*>(op3fm_.get()),
-          static_cast<TGradientForm*>(op4fm_.get()), static_cast<TGradientForm*>(op1fm_.get())}) {
+    for (WizardWindow which : kWizardWindows) {
+        TGradientForm* form = window(which);
         if (form != next && form->isVisible())
             form->hide();
     }

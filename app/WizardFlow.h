@@ -19,6 +19,13 @@ enum class WizardWindow {
     JumpListBuilder,       // op4fm
 };
 
+inline constexpr WizardWindow kWizardWindows[] = {WizardWindow::ToolPicker,
+                                                  WizardWindow::Options,
+                                                  WizardWindow::SeparateWindowOptions,
+                                                  WizardWindow::ButtonListBuilder,
+                                                  WizardWindow::HtmlTextPage,
+                                                  WizardWindow::JumpListBuilder};
+
 // The number of the posted message that ends the program.
 inline constexpr unsigned kQuitMessage = 1148;
 

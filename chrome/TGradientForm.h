@@ -22,7 +22,6 @@ public:
     // button. A control that uses these keys itself (a multi-line edit) keeps them.
     void setDefaultButton(QPushButton* button) { defaultButton_ = button; }
     void setCancelButton(QPushButton* button) { cancelButton_ = button; }
-    QPushButton* defaultButton() const { return defaultButton_; }
 
 protected:
     virtual void FormShow() {}

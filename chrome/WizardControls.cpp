@@ -31,12 +31,12 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, QRec
     label->setObjectName(name);
     label->setWordWrap(wrapped);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (place.size().isEmpty())
+    if (place.size().isEmpty()) {
         label->move(place.topLeft());
-    else
-        label->setGeometry(place);
-    if (place.size().isEmpty())
         label->adjustSize();
+    } else {
+        label->setGeometry(place);
+    }
     return label;
 }
 
