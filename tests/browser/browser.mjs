@@ -65,6 +65,19 @@ export function recordWindowOpen() {
   };
 }
 
+// The window.open calls recorded so far, once there are at least `count` of them. A script that
+// runs as a navigation (a javascript: link) runs after the click that starts it has returned, so
+// a test waits for its effect instead of reading it at once. Polled from here, with real time,
+// since the page's own clock stands still.
+export async function openedCalls(page, count, timeoutMs = 5000) {
+  const deadline = Date.now() + timeoutMs;
+  for (;;) {
+    const calls = await page.evaluate(() => window.__opened);
+    if (calls.length >= count || Date.now() > deadline) return calls;
+    await new Promise((resolve) => setTimeout(resolve, 20));
+  }
+}
+
 // Init script: window.alert records its message in window.__alerts instead of blocking.
 export function recordAlerts() {
   window.__alerts = [];

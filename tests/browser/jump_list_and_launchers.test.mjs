@@ -1,6 +1,6 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { recordWindowOpen } from './browser.mjs';
+import { openedCalls, recordWindowOpen } from './browser.mjs';
 import { VARIANTS, withPage } from './harness.mjs';
 
 const opened = (page) => page.evaluate(() => window.__opened);
@@ -28,10 +28,13 @@ for (const variant of VARIANTS) {
 
     test('the image opens the chosen target in the top frame', async () => {
       await jumpList(async (page) => {
+        // Each jump runs as the link's navigation; wait for it before the next choice.
         await page.click('img[alt=Go]');
-        for (const label of ['Third', 'Second']) {
+        await openedCalls(page, 1);
+        for (const [i, label] of ['Third', 'Second'].entries()) {
           await page.selectOption('select[name=jsel]', { label });
           await page.click('img[alt=Go]');
+          await openedCalls(page, i + 2);
         }
         assert.deepEqual(await opened(page), [
           ['dest1.html', '_top'],
