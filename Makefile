@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps browser-deps configure build check-display clean
+.PHONY: run test deps browser-deps configure build check-display clean artwork
 
 run: check-display build
 	$(BUILD)/vorrel
@@ -28,6 +28,11 @@ configure: deps
 
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
+
+# Draws the pictures in resources/images again from their source, tools/artwork.
+artwork: configure
+	@cmake --build $(BUILD) --target draw_artwork -j$(JOBS)
+	$(BUILD)/tools/artwork/draw_artwork resources/images
 
 clean:
 	rm -rf $(BUILD)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorrel {
 
@@ -31,6 +33,26 @@ public:
     // Runs the picker modally from `startFolder`; returns the chosen folder, or `startFolder`
     // when the user cancels.
     virtual std::string pickFolder(const std::string& startFolder, const std::string& title) = 0;
+};
+
+// The file-open dialog.
+class FilePicker {
+public:
+    virtual ~FilePicker() = default;
+    // Runs the dialog modally. `filters` name the kinds of file offered, the first one shown
+    // first ("Images (*.jpg *.jpeg *.gif)"); none offers every file. Returns the chosen file's
+    // full path, or nothing when the user cancels.
+    virtual std::optional<std::string> pickFile(const std::vector<std::string>& filters) = 0;
+};
+
+// The help file's topics, by number.
+class Help {
+public:
+    virtual ~Help() = default;
+    // Opens the topic in the help window.
+    virtual void showTopic(int topic) = 0;
+    // Shows the topic as a small pop-up at the mouse.
+    virtual void showPopup(int topic) = 0;
 };
 
 // Minimise and restore all of the program's windows.

@@ -5,7 +5,9 @@
 #include "app/QtAppWindows.h"
 #include "app/QtClipboard.h"
 #include "app/QtFileOutput.h"
+#include "app/QtFilePicker.h"
 #include "app/QtFolderPicker.h"
+#include "app/QtHelp.h"
 #include "app/QtMessageBoxes.h"
 #include "app/SignalRelay.h"
 #include "app/Wizard.h"
@@ -44,7 +46,10 @@ int runProgram(QApplication& application) {
     InsertionGenerator insertion(
         {host, messages, clipboard, folderPicker, windows, files, programFolder()});
 
-    Wizard wizard({messages, host, lifetime, insertion});
+    QtFilePicker filePicker(lifetime);
+    QtHelp help(toQString(programFolder() + "vorrel.hlp"), messages);
+
+    Wizard wizard({messages, host, lifetime, insertion, filePicker, help});
     wizard.start();
     if (lifetime.ending())
         return 0;

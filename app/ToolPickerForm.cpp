@@ -4,17 +4,12 @@
 #include "app/PostedMessage.h"
 #include "app/Wizard.h"
 #include "app/WizardFlow.h"
-#include "chrome/QtText.h"
-#include "chrome/RadioGroup.h"
-#include "chrome/WizardControls.h"
 #include "host/HostEditorLink.h"
+#include "ui_ToolPickerForm.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QListWidget>
 #include <QPainter>
-#include <QPushButton>
 
 namespace vorrel {
 
@@ -38,72 +33,29 @@ QPixmap previewGlyph() {
 } // namespace
 
 ToolPickerForm::ToolPickerForm(Wizard& wizard)
-    : TGradientForm(QStringLiteral("ToolPickerForm"), toQString(kCaption)), wizard_(wizard) {
-    createControls();
+    : WizardPage(wizard), ui(std::make_unique<Ui::ToolPickerForm>()) {
+    ui->setupUi(this);
+    formLoaded();
+    ui->bb1->setIcon(previewGlyph());
+    for (int row = 0; row < ui->lb1->count(); ++row)
+        ui->lb1->item(row)->setSizeHint(QSize(0, 13));
+    setDefaultButton(ui->BitBtn1);
+
+    connect(ui->lb1, &QListWidget::itemDoubleClicked, this, [this] { bb1Click(); });
+    onClick(ui->BitBtn1, [this] { bb1Click(); });
+    onClick(ui->BitBtn2, [this] { WhatsThis1Click(); });
+    onTriggered(ui->WhatsThis1, [this] { WhatsThis1Click(); });
+    onClick(ui->bb3, [this] { lb1dblclick(); });
     FormCreate();
 }
 
-void ToolPickerForm::createControls() {
-    addWizardFrame(this, QRect(13, 10, 109, 176));
-
-    Label1 = addLabel(this, QStringLiteral("Label1"),
-                      tr("Double-click one of the tools to insert it into your HTML document."),
-                      QRect(162, 19, 218, 35), true);
-    lb1 = new QListWidget(this);
-    lb1->setObjectName(QStringLiteral("lb1"));
-    lb1->setGeometry(162, 56, 219, 76);
-    lb1->setSelectionMode(QAbstractItemView::SingleSelection);
-    lb1->setUniformItemSizes(true);
-    for (const QString& name : toQStringList(kToolNames)) {
-        auto* item = new QListWidgetItem(name, lb1);
-        item->setSizeHint(QSize(0, 13));
-    }
-    connect(lb1, &QListWidget::itemDoubleClicked, this, [this] { bb1Click(); });
-
-    Label2 = addLabel(this, QStringLiteral("Label2"),
-                      tr("To see an example of the tools, select a preview mode and click "
-                         "Preview."),
-                      QRect(162, 141, 216, 32), true);
-    rg1 = new RadioGroup(tr("Preview Mode"), toQStringList(kPreviewModeNames), this);
-    rg1->setObjectName(QStringLiteral("rg1"));
-    rg1->setGeometry(162, 175, 215, 61);
-    rg1->setItemIndex(int(PreviewMode::WholePage));
-
-    bb1 = new QPushButton(this);
-    bb1->setObjectName(QStringLiteral("bb1"));
-    bb1->setGeometry(331, 191, 35, 35);
-    bb1->setIcon(previewGlyph());
-    bb1->setIconSize(QSize(28, 26));
-    bb1->setToolTip(tr("Preview highlighted example"));
-
-    BitBtn2 = addButton(this, "BitBtn2", tr("Help"), {10, 257, 81, 25});
-    BitBtn1 = addButton(this, "BitBtn1", tr("Next >>"), {242, 257, 81, 25}, [this] { bb1Click(); });
-    BitBtn1->setToolTip(tr("Insert into HTML Document"));
-    bb3 = addButton(this, "bb3", tr("Cancel"), {331, 257, 81, 25}, [this] { lb1dblclick(); });
-    setDefaultButton(BitBtn1);
-
-    useControlFont();
-    setTabOrder();
-}
-
-void ToolPickerForm::setTabOrder() {
-    QWidget::setTabOrder(bb1, bb3);
-    QWidget::setTabOrder(bb3, lb1);
-    QWidget* previous = lb1;
-    for (QWidget* item : rg1->findChildren<QWidget*>()) {
-        QWidget::setTabOrder(previous, item);
-        previous = item;
-    }
-    QWidget::setTabOrder(previous, BitBtn1);
-    QWidget::setTabOrder(BitBtn1, BitBtn2);
-}
+ToolPickerForm::~ToolPickerForm() = default;
 
 void ToolPickerForm::FormCreate() {
     firstShow_ = true;
     noHost_ = !wizard_.host().wexdorRunning();
     qApp->installEventFilter(this);
-    lb1->setCurrentRow(int(ScriptTool::Clock));
-    // The help file comes with the help window.
+    ui->lb1->setCurrentRow(int(ScriptTool::Clock));
 }
 
 void ToolPickerForm::FormShow() {
@@ -114,13 +66,9 @@ void ToolPickerForm::FormShow() {
     }
 }
 
-void ToolPickerForm::FormClose() {
-    wizard_.endProgram();
-}
-
 ScriptTool ToolPickerForm::selectedTool() const {
-    const QList<QListWidgetItem*> selected = lb1->selectedItems();
-    return selected.isEmpty() ? ScriptTool::None : toolFromIndex(lb1->row(selected.front()));
+    const QList<QListWidgetItem*> selected = ui->lb1->selectedItems();
+    return selected.isEmpty() ? ScriptTool::None : toolFromIndex(ui->lb1->row(selected.front()));
 }
 
 void ToolPickerForm::readInto(WizardState& state) const {
@@ -143,19 +91,24 @@ void ToolPickerForm::lb1dblclick() {
     wizard_.endProgram();
 }
 
+// The whole help opens on its first topic, whichever tool the mouse is over.
+void ToolPickerForm::WhatsThis1Click() {
+    wizard_.help().showTopic(1);
+}
+
 bool ToolPickerForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == PostedMessage::eventType())
         return AppMessage(event);
     // Enter on the list is the keyboard's double-click. The hook is application-wide, so it
     // sees the list's keys before the list does.
-    if (watched == lb1 && event->type() == QEvent::KeyPress) {
+    if (watched == ui->lb1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             bb1Click();
             return true;
         }
     }
-    return TGradientForm::eventFilter(watched, event);
+    return WizardPage::eventFilter(watched, event);
 }
 
 bool ToolPickerForm::AppMessage(QEvent* event) {

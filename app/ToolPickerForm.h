@@ -1,26 +1,25 @@
 #pragma once
 
 #include "app/ScriptTool.h"
-#include "chrome/TGradientForm.h"
+#include "pages/WizardPage.h"
 
-class QLabel;
-class QListWidget;
-class QPushButton;
+#include <memory>
+
+namespace Ui {
+class ToolPickerForm;
+}
 
 namespace vorrel {
 
-class RadioGroup;
-class Wizard;
 struct WizardState;
 
 // The main window: the user picks one of the seven tools and a preview mode.
-class ToolPickerForm : public TGradientForm {
+class ToolPickerForm : public WizardPage {
     Q_OBJECT
 
 public:
-    static constexpr const char* kCaption = "Vorrel - 1.03";
-
     explicit ToolPickerForm(Wizard& wizard);
+    ~ToolPickerForm() override;
 
     bool noHost() const { return noHost_; }
     ScriptTool selectedTool() const;
@@ -30,31 +29,21 @@ public:
     void bb1Click();
     // The Cancel button: ends the program.
     void lb1dblclick();
+    // The Help button and the list's "What's This?".
+    void WhatsThis1Click();
 
 protected:
     void FormShow() override;
-    void FormClose() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
-    void createControls();
-    void setTabOrder();
     // The application-wide hook: sees every event taken from the program's queue.
     bool AppMessage(QEvent* event);
 
-    Wizard& wizard_;
+    std::unique_ptr<Ui::ToolPickerForm> ui;
     bool firstShow_ = true;
     bool noHost_ = true;
-
-    QPushButton* bb1 = nullptr;
-    QPushButton* bb3 = nullptr;
-    QListWidget* lb1 = nullptr;
-    RadioGroup* rg1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
 };
 
 } // namespace vorrel

@@ -99,6 +99,10 @@ WizardState Wizard::currentState() const {
     picker_->readInto(state);
     state.backPage = backPage_;
     op1fm_->readInto(state);
+    op1afm_->readInto(state);
+    op2fm_->readInto(state);
+    op3fm_->readInto(state);
+    op4fm_->readInto(state);
     return state;
 }
 

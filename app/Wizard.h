@@ -9,6 +9,8 @@
 
 namespace vorrel {
 
+class FilePicker;
+class Help;
 class HostEditorLink;
 class InsertionRunner;
 class MessageBoxes;
@@ -26,6 +28,8 @@ struct WizardServices {
     HostEditorLink& host;
     ProgramLifetime& lifetime;
     InsertionRunner& insertion;
+    FilePicker& filePicker;
+    Help& help;
 };
 
 // The six wizard windows and the moves between them. The windows are created once, hidden, and
@@ -61,8 +65,10 @@ public:
     InsertionPlan& plan() { return plan_; }
     MessageBoxes& messages() const { return services_.messages; }
     HostEditorLink& host() const { return services_.host; }
+    FilePicker& filePicker() const { return services_.filePicker; }
+    Help& help() const { return services_.help; }
 
-    // The wizard's values as the controls hold them now.
+    // The wizard's values as the controls hold them now: what an insertion started now would use.
     WizardState currentState() const;
 
 private:

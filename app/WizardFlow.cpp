@@ -62,4 +62,21 @@ std::string_view optionsNextCaption(DisplayMethod method) {
     return method == DisplayMethod::InCurrentPage ? kFinishedCaption : kNextCaption;
 }
 
+OptionsFields optionsFieldsEnabled(DisplayMethod method) {
+    return {method != DisplayMethod::InCurrentPage, method == DisplayMethod::ButtonOpensWindow};
+}
+
+std::string defaultPageFileName(std::string_view caption) {
+    // A UTF-8 character starts with any byte that is not a continuation byte (10xxxxxx).
+    const auto startsCharacter = [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    };
+    std::size_t end = 0;
+    for (int characters = 0; end < caption.size(); ++end) {
+        if (startsCharacter(caption[end]) && ++characters > 3)
+            break;
+    }
+    return std::string(caption.substr(0, end)) + ".htm";
+}
+
 } // namespace vorrel

@@ -48,6 +48,19 @@ DisplayMethod effectiveDisplayMethod(ScriptTool tool, DisplayMethod method);
 // The caption of the Options page's Next button for a display method.
 std::string_view optionsNextCaption(DisplayMethod method);
 
+// Which of the Options page's separate-window fields a display method uses: the page file name
+// for both separate-window methods, the button's caption only when a button opens the window.
+struct OptionsFields {
+    bool pageFileName;
+    bool buttonCaption;
+    bool operator==(const OptionsFields&) const = default;
+};
+OptionsFields optionsFieldsEnabled(DisplayMethod method);
+
+// The page file name the Options page proposes: the caption's first three characters (fewer
+// when it is shorter; characters, not bytes) followed by ".htm".
+std::string defaultPageFileName(std::string_view caption);
+
 // Next on the Options page finishes exactly when its caption reads "Finished".
 inline bool optionsNextFinishes(std::string_view caption) {
     return caption == kFinishedCaption;

@@ -16,23 +16,28 @@ public:
     static constexpr int kClientWidth = 417;
     static constexpr int kClientHeight = 287;
 
-    TGradientForm(const QString& objectName, const QString& caption);
+    explicit TGradientForm(Qt::WindowFlags extraFlags = {});
 
     // Enter presses the focused button, else the default button; Escape presses the cancel
     // button. A control that uses these keys itself (a multi-line edit) keeps them.
     void setDefaultButton(QPushButton* button) { defaultButton_ = button; }
     void setCancelButton(QPushButton* button) { cancelButton_ = button; }
 
+    // Stays above other windows or stops doing so; a visible window stays visible.
+    void setStaysOnTop(bool onTop);
+
 protected:
     virtual void FormShow() {}
     virtual void FormClose() {}
 
+    // Finishes a window whose controls its form has just made: the controls' font, the size of
+    // the labels that fit their text (dynamic property "autoSize"), edits that take text of any
+    // length, and the fixed client area centred on the screen.
+    void formLoaded();
+
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-
-    // Gives every control of the window the controls' font.
-    void useControlFont();
 
     // The fonts of the wizard windows: the form's and the smaller one of its controls.
     static QFont formFont();
@@ -43,6 +48,7 @@ private:
 
     QPointer<QPushButton> defaultButton_;
     QPointer<QPushButton> cancelButton_;
+    bool reshowing_ = false;
 };
 
 } // namespace vorrel

@@ -1,30 +1,39 @@
 #include "pages/Top1afm.h"
 
 #include "app/Wizard.h"
-#include "chrome/WizardControls.h"
-
-#include <QFrame>
-#include <QPushButton>
+#include "chrome/QtText.h"
+#include "pages/WhatsThisHelp.h"
+#include "ui_Top1afm.h"
 
 namespace vorrel {
 
-Top1afm::Top1afm(Wizard& wizard) : WizardPage(wizard, QStringLiteral("op1afm"), tr("Options")) {
-    bb2 = addButton(this, "bb2", tr("<< Back"), {153, 257, 81, 25}, [this] { bb2Click(); });
-    bb1 = addButton(this, "bb1", tr("Finished"), {242, 257, 81, 25}, [this] { bb1Click(); });
-    bb3 = addButton(Panel1, "bb3", tr("Cancel"), {331, 7, 81, 25}, [this] { bb3Click(); });
-    setDefaultButton(bb1);
-    useControlFont();
-    setTabChain({bb1, bb2, bb3});
+Top1afm::Top1afm(Wizard& wizard) : WizardPage(wizard), ui(std::make_unique<Ui::Top1afm>()) {
+    ui->setupUi(this);
+    formLoaded();
+    setDefaultButton(ui->bb1);
+    whatsThis_ = new WhatsThisHelp(this, ui->WhatsThis1, wizard.help());
+
+    onClick(ui->bb1, [this] { wizard_.finish(); });
+    onClick(ui->bb2, [this] { wizard_.moveTo(WizardWindow::Options); });
+    onClick(ui->bb3, [this] { wizard_.endProgram(); });
+    onTriggered(ui->WhatsThis1, [this] { whatsThis_->WhatsThis1Click(); });
 }
 
-void Top1afm::bb1Click() {
-    wizard_.finish();
+Top1afm::~Top1afm() = default;
+
+int Top1afm::helpContext() const {
+    return whatsThis_->helpContext();
 }
-void Top1afm::bb2Click() {
-    wizard_.moveTo(WizardWindow::Options);
-}
-void Top1afm::bb3Click() {
-    wizard_.endProgram();
+
+void Top1afm::readInto(WizardState& state) const {
+    state.showToolbar = ui->cb1->isChecked();
+    state.showStatusBar = ui->cb2->isChecked();
+    state.showMenuBar = ui->cb3->isChecked();
+    state.resizableWindow = ui->cb4->isChecked();
+    state.showScrollbars = ui->cb5->isChecked();
+    state.copyHistory = ui->cb6->isChecked();
+    state.windowWidth = toStdString(ui->e4->text());
+    state.windowHeight = toStdString(ui->e5->text());
 }
 
 } // namespace vorrel

@@ -1,8 +1,17 @@
 #pragma once
 
 #include "pages/WizardPage.h"
+#include "pages/WizardState.h"
+
+#include <memory>
+
+namespace Ui {
+class Top1afm;
+}
 
 namespace vorrel {
+
+class WhatsThisHelp;
 
 // The separate-window options page: the features and size of the tool's own window.
 class Top1afm : public WizardPage {
@@ -10,15 +19,14 @@ class Top1afm : public WizardPage {
 
 public:
     explicit Top1afm(Wizard& wizard);
+    ~Top1afm() override;
 
-    void bb1Click();
-    void bb2Click();
-    void bb3Click();
+    void readInto(WizardState& state) const;
+    int helpContext() const;
 
 private:
-    QPushButton* bb1;
-    QPushButton* bb2;
-    QPushButton* bb3;
+    std::unique_ptr<Ui::Top1afm> ui;
+    WhatsThisHelp* whatsThis_;
 };
 
 } // namespace vorrel

@@ -3,33 +3,41 @@
 #include "pages/WizardPage.h"
 #include "pages/WizardState.h"
 
+#include <memory>
+
+namespace Ui {
+class Top1fm;
+}
+
 namespace vorrel {
 
-class RadioGroup;
+class WhatsThisHelp;
 
-// The Options page: how the tool is displayed, and the caption and page of a separate window.
+// The Options page: the tool's caption, how it is displayed, and the page file and button of a
+// separate window.
 class Top1fm : public WizardPage {
     Q_OBJECT
 
 public:
     explicit Top1fm(Wizard& wizard);
+    ~Top1fm() override;
 
-    DisplayMethod displayMethod() const;
     void readInto(WizardState& state) const;
+    int helpContext() const;
 
     void rg1Click();
     void bb1Click();
     void bb2Click();
-    void bb3Click();
+    void WhatsThis2Click();
 
 protected:
     void FormShow() override;
 
 private:
-    RadioGroup* rg1;
-    QPushButton* bb1;
-    QPushButton* bb2;
-    QPushButton* bb3;
+    DisplayMethod displayMethod() const;
+
+    std::unique_ptr<Ui::Top1fm> ui;
+    WhatsThisHelp* whatsThis_;
 };
 
 } // namespace vorrel

@@ -1,8 +1,18 @@
 #pragma once
 
 #include "pages/WizardPage.h"
+#include "pages/WizardState.h"
+
+#include <memory>
+#include <vector>
+
+namespace Ui {
+class Top2fm;
+}
 
 namespace vorrel {
+
+class EntryListControl;
 
 // The Animated Buttons list builder: the buttons, their images and addresses.
 class Top2fm : public WizardPage {
@@ -10,18 +20,24 @@ class Top2fm : public WizardPage {
 
 public:
     explicit Top2fm(Wizard& wizard);
+    ~Top2fm() override;
 
+    void readInto(WizardState& state) const;
+
+    // Add.
+    void bb4Click();
+    // Delete.
+    void bb7Click();
+    // Next.
     void bb1Click();
-    void bb2Click();
-    void bb3Click();
 
 protected:
     void FormShow() override;
 
 private:
-    QPushButton* bb1;
-    QPushButton* bb2;
-    QPushButton* bb3;
+    std::unique_ptr<Ui::Top2fm> ui;
+    EntryListControl* list_;
+    std::vector<AnimatedButton> buttons_;
 };
 
 } // namespace vorrel

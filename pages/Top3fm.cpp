@@ -1,38 +1,34 @@
 #include "pages/Top3fm.h"
 
 #include "app/Wizard.h"
-#include "chrome/WizardControls.h"
-
-#include <QFrame>
-#include <QPushButton>
+#include "chrome/QtText.h"
+#include "pages/HtmlLines.h"
+#include "ui_Top3fm.h"
 
 namespace vorrel {
 
+// The page stays above other windows while it is shown. Enter and Escape in the memo are the
+// memo's own; elsewhere they press Next and Back.
 Top3fm::Top3fm(Wizard& wizard)
-    : WizardPage(wizard, QStringLiteral("op3fm"), tr("Enter HTML text here")) {
-    BitBtn2 =
-        addButton(this, "BitBtn2", tr("<< Back"), {153, 257, 81, 25}, [this] { BitBtn2Click(); });
-    BitBtn1 =
-        addButton(this, "BitBtn1", tr("Next >>"), {242, 257, 81, 25}, [this] { BitBtn1Click(); });
-    bb3 = addButton(Panel1, "bb3", tr("Cancel"), {331, 7, 81, 25}, [this] { bb3Click(); });
-    setDefaultButton(BitBtn1);
-    setCancelButton(BitBtn2);
-    useControlFont();
-    setTabChain({BitBtn1, BitBtn2, bb3});
+    : WizardPage(wizard, Qt::WindowStaysOnTopHint), ui(std::make_unique<Ui::Top3fm>()) {
+    ui->setupUi(this);
+    formLoaded();
+    setDefaultButton(ui->BitBtn1);
+    setCancelButton(ui->BitBtn2);
+
+    onClick(ui->BitBtn1, [this] { wizard_.moveTo(WizardWindow::Options); });
+    onClick(ui->BitBtn2, [this] { wizard_.moveTo(WizardWindow::ToolPicker); });
+    onClick(ui->bb3, [this] { wizard_.endProgram(); });
 }
+
+Top3fm::~Top3fm() = default;
 
 void Top3fm::FormShow() {
     wizard_.setBackPage(OptionsBackPage::HtmlTextPage);
 }
 
-void Top3fm::BitBtn1Click() {
-    wizard_.moveTo(WizardWindow::Options);
-}
-void Top3fm::BitBtn2Click() {
-    wizard_.moveTo(WizardWindow::ToolPicker);
-}
-void Top3fm::bb3Click() {
-    wizard_.endProgram();
+void Top3fm::readInto(WizardState& state) const {
+    state.popupHtmlLines = splitLines(toStdString(ui->m1->toPlainText()));
 }
 
 } // namespace vorrel

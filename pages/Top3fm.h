@@ -1,6 +1,13 @@
 #pragma once
 
 #include "pages/WizardPage.h"
+#include "pages/WizardState.h"
+
+#include <memory>
+
+namespace Ui {
+class Top3fm;
+}
 
 namespace vorrel {
 
@@ -10,18 +17,15 @@ class Top3fm : public WizardPage {
 
 public:
     explicit Top3fm(Wizard& wizard);
+    ~Top3fm() override;
 
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void bb3Click();
+    void readInto(WizardState& state) const;
 
 protected:
     void FormShow() override;
 
 private:
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
-    QPushButton* bb3;
+    std::unique_ptr<Ui::Top3fm> ui;
 };
 
 } // namespace vorrel

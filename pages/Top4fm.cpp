@@ -1,36 +1,62 @@
 #include "pages/Top4fm.h"
 
 #include "app/Wizard.h"
-#include "chrome/WizardControls.h"
-
-#include <QFrame>
-#include <QPushButton>
+#include "chrome/QtText.h"
+#include "pages/EntryListControl.h"
+#include "ui_Top4fm.h"
 
 namespace vorrel {
 
 Top4fm::Top4fm(Wizard& wizard)
-    : WizardPage(wizard, QStringLiteral("op4fm"), tr("Jump List Builder")) {
-    bb3 = addButton(this, "bb3", tr("<< Back"), {153, 257, 81, 25}, [this] { bb3Click(); });
-    bb1 = addButton(this, "bb1", tr("Next >>"), {242, 257, 81, 25}, [this] { bb1Click(); });
-    BitBtn1 =
-        addButton(Panel1, "BitBtn1", tr("Cancel"), {332, 7, 80, 25}, [this] { BitBtn1Click(); });
-    setDefaultButton(bb1);
-    useControlFont();
-    setTabChain({bb1, BitBtn1, bb3});
+    : WizardPage(wizard, Qt::WindowStaysOnTopHint), ui(std::make_unique<Ui::Top4fm>()) {
+    ui->setupUi(this);
+    formLoaded();
+    setDefaultButton(ui->bb1);
+    list_ = new EntryListControl(
+        ui->ListBox1, [this] { wizard_.guarded([this] { bb7Click(); }); },
+        [this](int delta) { list_->moveSelected(jumpTargets_, delta); });
+
+    onClick(ui->sb1, [this] { sb1Click(); });
+    onClick(ui->SpeedButton1, [this] { bb4Click(); });
+    onClick(ui->bb1, [this] { bb1Click(); });
+    onClick(ui->bb3, [this] { wizard_.moveTo(WizardWindow::ToolPicker); });
+    onClick(ui->BitBtn1, [this] { wizard_.endProgram(); });
 }
+
+Top4fm::~Top4fm() = default;
 
 void Top4fm::FormShow() {
     wizard_.setBackPage(OptionsBackPage::JumpListBuilder);
 }
 
+void Top4fm::readInto(WizardState& state) const {
+    state.jumpImage = toStdString(ui->e2->text());
+    state.jumpImageText = toStdString(ui->e3->text());
+    state.jumpTargets = jumpTargets_;
+}
+
+void Top4fm::sb1Click() {
+    // The page stays above other windows only until the first browse, for the rest of the run.
+    setStaysOnTop(false);
+    browseInto(ui->e2, {"Images (*.jpg *.jpeg *.gif)", "All files (*)"});
+}
+
+void Top4fm::bb4Click() {
+    JumpTarget entry{toStdString(ui->Edit1->text()), toStdString(ui->Edit2->text())};
+    if (!passes(addJumpTargetProblems(entry)))
+        return;
+    // Both edits keep their text, so that a similar entry is quick to add.
+    ui->ListBox1->addItem(ui->Edit1->text());
+    jumpTargets_.push_back(std::move(entry));
+}
+
+void Top4fm::bb7Click() {
+    list_->removeSelected(jumpTargets_);
+}
+
 void Top4fm::bb1Click() {
-    wizard_.moveTo(WizardWindow::Options);
-}
-void Top4fm::bb3Click() {
-    wizard_.moveTo(WizardWindow::ToolPicker);
-}
-void Top4fm::BitBtn1Click() {
-    wizard_.endProgram();
+    if (passes(jumpListProblems(toStdString(ui->e2->text()), jumpTargets_.size())))
+        wizard_.moveTo(WizardWindow::Options);
 }
 
 } // namespace vorrel

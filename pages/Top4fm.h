@@ -1,8 +1,18 @@
 #pragma once
 
 #include "pages/WizardPage.h"
+#include "pages/WizardState.h"
+
+#include <memory>
+#include <vector>
+
+namespace Ui {
+class Top4fm;
+}
 
 namespace vorrel {
+
+class EntryListControl;
 
 // The Jump List builder: the image to click and the list of jump targets.
 class Top4fm : public WizardPage {
@@ -10,18 +20,26 @@ class Top4fm : public WizardPage {
 
 public:
     explicit Top4fm(Wizard& wizard);
+    ~Top4fm() override;
 
+    void readInto(WizardState& state) const;
+
+    // Browse for the image.
+    void sb1Click();
+    // Add.
+    void bb4Click();
+    // Delete.
+    void bb7Click();
+    // Next.
     void bb1Click();
-    void bb3Click();
-    void BitBtn1Click();
 
 protected:
     void FormShow() override;
 
 private:
-    QPushButton* bb1;
-    QPushButton* bb3;
-    QPushButton* BitBtn1;
+    std::unique_ptr<Ui::Top4fm> ui;
+    EntryListControl* list_;
+    std::vector<JumpTarget> jumpTargets_;
 };
 
 } // namespace vorrel

@@ -1,26 +1,42 @@
 #pragma once
 
 #include "chrome/TGradientForm.h"
+#include "pages/BuilderChecks.h"
 
-class QFrame;
-class QPushButton;
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+class QAction;
+class QLineEdit;
 
 namespace vorrel {
 
 class Wizard;
 
-// A wizard page: the common frame, and the close box that ends the program.
+// A wizard window: the close box ends the program, and every handler runs guarded, so that an
+// error shows in the error box and leaves the window as it was.
 class WizardPage : public TGradientForm {
     Q_OBJECT
 
 public:
-    WizardPage(Wizard& wizard, const QString& objectName, const QString& caption);
+    explicit WizardPage(Wizard& wizard, Qt::WindowFlags extraFlags = {});
 
 protected:
     void FormClose() override;
 
+    void onClick(QAbstractButton* button, std::function<void()> handler);
+    void onTriggered(QAction* action, std::function<void()> handler);
+
+    // Runs the file-open dialog with `filters`; the full path of a chosen file replaces the
+    // edit's text, and a cancelled dialog leaves it as it was.
+    void browseInto(QLineEdit* edit, const std::vector<std::string>& filters);
+
+    // Shows each problem in a plain message box, in order. True when there was none.
+    bool passes(const Problems& problems);
+
     Wizard& wizard_;
-    QFrame* Panel1;
 };
 
 } // namespace vorrel

@@ -9,7 +9,7 @@ packages=(
     libglib2.0-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     dbus dbus-bin dbus-daemon
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-liberation2
     chromium
 )
 

@@ -239,7 +239,9 @@ private slots:
         picker.running = true;
         test::RecordingMessageBoxes boxes;
         InsertionGenerator generator({*link, boxes, clipboard, folderPicker, windows, files, "/"});
-        Wizard wizard({boxes, picker, lifetime, generator});
+        test::RecordingHelp help;
+        test::ScriptedFilePicker filePicker;
+        Wizard wizard({boxes, picker, lifetime, generator, filePicker, help});
         wizard.start();
         wizard.moveTo(WizardWindow::Options);
         QTest::mouseClick(wizard.window(WizardWindow::Options)->findChild<QPushButton*>("bb1"),
@@ -259,7 +261,9 @@ private slots:
         test::FakeHostLink none;
         test::RecordingMessageBoxes boxes;
         InsertionGenerator generator({none, boxes, clipboard, folderPicker, windows, files, "/"});
-        Wizard wizard({boxes, none, lifetime, generator});
+        test::RecordingHelp help;
+        test::ScriptedFilePicker filePicker;
+        Wizard wizard({boxes, none, lifetime, generator, filePicker, help});
         wizard.start();
         QTest::mouseClick(
             wizard.window(WizardWindow::ToolPicker)->findChild<QPushButton*>("BitBtn1"),

@@ -1,111 +1,54 @@
 #include "app/PostedMessage.h"
-#include "app/ProgramLifetime.h"
 #include "app/ToolPickerForm.h"
-#include "app/Wizard.h"
-#include "chrome/RadioGroup.h"
-#include "support/FakeServices.h"
+#include "chrome/RadioItems.h"
+#include "support/WizardDriver.h"
 
-#include <QApplication>
+#include <QButtonGroup>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
-#include <memory>
-
 using namespace vorrel;
-using vorrel::test::FakeHostLink;
-using vorrel::test::RecordingInsertion;
-using vorrel::test::RecordingMessageBoxes;
+using vorrel::test::kWindowNames;
+using vorrel::test::WizardDriver;
 
 Q_DECLARE_METATYPE(vorrel::WizardWindow)
-
-namespace {
-const QStringList kWindowNames = {"ToolPickerForm", "op1fm", "op1afm", "op2fm", "op3fm", "op4fm"};
-}
 
 class WizardWindowsTest : public QObject {
     Q_OBJECT
 
-    RecordingMessageBoxes messages;
-    FakeHostLink host;
-    std::unique_ptr<ProgramLifetime> lifetime;
-    RecordingInsertion insertion;
-    std::unique_ptr<Wizard> wizard;
-
-    QWidget* named(const QString& windowName) const {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == windowName)
-                return top;
-        return nullptr;
+    WizardDriver d;
+    static QListWidget* toolList() {
+        return WizardDriver::control<QListWidget>("ToolPickerForm/lb1");
     }
 
-    // The names of the wizard windows that are visible now.
-    QStringList visibleWindows() const {
-        QStringList visible;
-        for (const QString& name : kWindowNames)
-            if (QWidget* w = named(name); w && w->isVisible())
-                visible << name;
-        return visible;
+    // The chosen item of a window's radio group "rg1".
+    static int chosen(const QString& window) {
+        auto* items = WizardDriver::window(window)->findChild<QButtonGroup*>("rg1Items");
+        return items ? checkedItem(*items) : -2;
     }
 
-    template <typename T> T* control(const QString& windowName, const QString& name) const {
-        QWidget* window = named(windowName);
-        return window ? window->findChild<T*>(name) : nullptr;
-    }
-
-    QListWidget* toolList() const { return control<QListWidget>("ToolPickerForm", "lb1"); }
-
-    // Presses "window/button" as a user would; fails the test when the button is not there to
-    // press.
-    bool press(const QString& step) {
-        const QStringList parts = step.split('/');
-        auto* button = control<QPushButton>(parts[0], parts[1]);
-        if (!button || !button->isVisible() || !button->isEnabled()) {
-            qWarning() << "cannot press" << step << "visible windows:" << visibleWindows();
-            return false;
-        }
-        QTest::mouseClick(button, Qt::LeftButton);
-        return true;
-    }
-
-    void pickTool(const QString& tool) {
-        const auto items = toolList()->findItems(tool, Qt::MatchExactly);
-        QVERIFY(!items.isEmpty());
-        toolList()->setCurrentItem(items.front());
-    }
-
-    void chooseDisplayMethod(int index) {
-        auto* group = control<RadioGroup>("op1fm", "rg1");
-        QVERIFY(group);
-        QTest::mouseClick(group->findChild<QRadioButton*>(QString("item%1").arg(index)),
-                          Qt::LeftButton);
-    }
+    void chooseDisplayMethod(int index) { QVERIFY(d.press(QString("op1fm/item%1").arg(index))); }
 
 private slots:
-    void init() {
-        messages.shown.clear();
-        insertion = RecordingInsertion();
-        lifetime = std::make_unique<ProgramLifetime>();
-        wizard = std::make_unique<Wizard>(WizardServices{messages, host, *lifetime, insertion});
-        wizard->start();
-    }
+    void init() { d.start(); }
 
     void cleanup() {
-        wizard.reset();
-        host = FakeHostLink();
+        d.wizard.reset();
+        d.host = test::FakeHostLink();
     }
 
     void startsOnTheToolPickerWithClockAndWholePage() {
-        QCOMPARE(visibleWindows(), QStringList{"ToolPickerForm"});
-        QCOMPARE(host.runningAsked, 1);
+        QCOMPARE(d.visibleWindows(), QStringList{"ToolPickerForm"});
+        QCOMPARE(d.host.runningAsked, 1);
         QCOMPARE(toolList()->selectedItems().size(), 1);
         QCOMPARE(toolList()->selectedItems().front()->text(), QString("Clock"));
-        auto* preview = control<RadioGroup>("ToolPickerForm", "rg1");
-        QCOMPARE(preview->itemIndex(), 0);
-        QCOMPARE(preview->itemText(preview->itemIndex()), QString("As whole page"));
-        QVERIFY(wizard->noHost());
+        QCOMPARE(chosen("ToolPickerForm"), 0);
+        QCOMPARE(d.control<QRadioButton>("ToolPickerForm/item0")->text(), QString("As whole page"));
+        QVERIFY(d.wizard->noHost());
     }
 
     void everyWindowHasItsCaptionAndFixedClientArea() {
@@ -113,7 +56,7 @@ private slots:
             "Vorrel - 1.03",        "Options",          "Options", "Animated Button List Builder",
             "Enter HTML text here", "Jump List Builder"};
         for (int i = 0; i < kWindowNames.size(); ++i) {
-            QWidget* window = named(kWindowNames[i]);
+            QWidget* window = d.window(kWindowNames[i]);
             QVERIFY2(window, qPrintable(kWindowNames[i]));
             QCOMPARE(window->windowTitle(), captions[i]);
             QCOMPARE(window->minimumSize(), QSize(417, 287));
@@ -137,7 +80,7 @@ private slots:
             {"BitBtn2", {10, 257, 81, 25}, "Help", ""},
         };
         for (const Expected& e : expected) {
-            auto* button = control<QPushButton>("ToolPickerForm", e.name);
+            auto* button = d.control<QPushButton>("ToolPickerForm/" + QString(e.name));
             QVERIFY2(button, e.name);
             QCOMPARE(button->geometry(), e.place);
             QCOMPARE(button->text(), e.text);
@@ -149,21 +92,23 @@ private slots:
             items << toolList()->item(i)->text();
         QCOMPARE(items, (QStringList{"Clock", "Timer", "Search Pad", "Animated Buttons",
                                      "ISP Cost Calculator", "Popup Window", "Jump List"}));
-        auto* preview = control<RadioGroup>("ToolPickerForm", "rg1");
+        auto* preview = d.control<QGroupBox>("ToolPickerForm/rg1");
         QCOMPARE(preview->geometry(), QRect(162, 175, 215, 61));
         QCOMPARE(preview->title(), QString("Preview Mode"));
-        QCOMPARE((QStringList{preview->itemText(0), preview->itemText(1), preview->itemText(2)}),
-                 (QStringList{"As whole page", "As separate frame", "All as buttons"}));
-        QCOMPARE(control<QLabel>("ToolPickerForm", "Label1")->geometry(), QRect(162, 19, 218, 35));
-        QCOMPARE(control<QLabel>("ToolPickerForm", "Label2")->geometry(), QRect(162, 141, 216, 32));
-        QVERIFY(!control<QPushButton>("ToolPickerForm", "bb1")->icon().isNull());
+        QStringList modes;
+        for (const char* item : {"item0", "item1", "item2"})
+            modes << preview->findChild<QRadioButton*>(item)->text();
+        QCOMPARE(modes, (QStringList{"As whole page", "As separate frame", "All as buttons"}));
+        QCOMPARE(d.control<QLabel>("ToolPickerForm/Label1")->geometry(), QRect(162, 19, 218, 35));
+        QCOMPARE(d.control<QLabel>("ToolPickerForm/Label2")->geometry(), QRect(162, 141, 216, 32));
+        QVERIFY(!d.control<QPushButton>("ToolPickerForm/bb1")->icon().isNull());
     }
 
     void tabMovesThroughThePickerInItsOrder() {
-        QWidget* picker = named("ToolPickerForm");
+        QWidget* picker = d.window("ToolPickerForm");
         QApplication::setActiveWindow(picker);
         QVERIFY(QTest::qWaitForWindowActive(picker));
-        control<QPushButton>("ToolPickerForm", "bb1")->setFocus();
+        d.control<QPushButton>("ToolPickerForm/bb1")->setFocus();
         QStringList order;
         for (int i = 0; i < 6; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -176,12 +121,12 @@ private slots:
 
     void nextWithoutAToolSaysSoAndStays() {
         toolList()->clearSelection();
-        QCOMPARE(wizard->tool(), ScriptTool::None);
-        QVERIFY(press("ToolPickerForm/BitBtn1"));
-        QCOMPARE(messages.shown.size(), size_t(1));
-        QCOMPARE(messages.shown[0].kind, std::string("plain"));
-        QCOMPARE(messages.shown[0].text, std::string("No Javascript tool has been selected."));
-        QCOMPARE(visibleWindows(), QStringList{"ToolPickerForm"});
+        QCOMPARE(d.wizard->tool(), ScriptTool::None);
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
+        QCOMPARE(d.messages.shown.size(), size_t(1));
+        QCOMPARE(d.messages.shown[0].kind, std::string("plain"));
+        QCOMPARE(d.messages.shown[0].text, std::string("No Javascript tool has been selected."));
+        QCOMPARE(d.visibleWindows(), QStringList{"ToolPickerForm"});
     }
 
     void eachToolReachesItsFirstPage_data() {
@@ -206,10 +151,10 @@ private slots:
     void eachToolReachesItsFirstPage() {
         QFETCH(QString, tool);
         QFETCH(QString, page);
-        pickTool(tool);
-        QVERIFY(press("ToolPickerForm/BitBtn1"));
-        QCOMPARE(visibleWindows(), QStringList{page});
-        QVERIFY(messages.shown.empty());
+        d.pickTool(tool);
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
+        QCOMPARE(d.visibleWindows(), QStringList{page});
+        QVERIFY(d.messages.shown.empty());
     }
 
     void doubleClickAndEnterActAsNext() {
@@ -220,19 +165,21 @@ private slots:
         // double-click.
         const QPoint spot = list->visualItemRect(item).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, spot);
-        QCOMPARE(visibleWindows(), QStringList{"ToolPickerForm"});
+        QCOMPARE(d.visibleWindows(), QStringList{"ToolPickerForm"});
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, spot);
-        QCOMPARE(visibleWindows(), QStringList{"op4fm"});
+        QCOMPARE(d.visibleWindows(), QStringList{"op4fm"});
 
-        QVERIFY(press("op4fm/bb3"));
-        pickTool("Timer");
+        QVERIFY(d.press("op4fm/bb3"));
+        d.pickTool("Timer");
         QTest::keyClick(list, Qt::Key_Return);
-        QCOMPARE(visibleWindows(), QStringList{"op1fm"});
+        QCOMPARE(d.visibleWindows(), QStringList{"op1fm"});
     }
 
     void transitions_data() {
         QTest::addColumn<QString>("tool");
-        QTest::addColumn<QStringList>("steps"); // "window/button=visible window after it"
+        // "window/button=visible window after it", "window/item" to choose a radio item, and
+        // "window/edit:text" to type.
+        QTest::addColumn<QStringList>("steps");
         QTest::newRow("Clock back") << "Clock" << QStringList{"op1fm/bb2=ToolPickerForm"};
         QTest::newRow("Clock separate window")
             << "Clock"
@@ -240,49 +187,57 @@ private slots:
                            "op1fm/bb2=ToolPickerForm"};
         QTest::newRow("Animated Buttons")
             << "Animated Buttons"
-            << QStringList{"op2fm/bb1=op1fm", "op1fm/bb2=op2fm", "op2fm/bb2=ToolPickerForm"};
+            << QStringList{"op2fm/Edit1:a.gif",  "op2fm/Edit2:b.gif",        "op2fm/Edit3:A",
+                           "op2fm/Edit4:a.html", "op2fm/SpeedButton2=op2fm", "op2fm/bb1=op1fm",
+                           "op1fm/bb2=op2fm",    "op2fm/bb2=ToolPickerForm"};
         QTest::newRow("Popup Window")
             << "Popup Window"
             << QStringList{"op3fm/BitBtn1=op1fm", "op1fm/bb1=op1afm", "op1afm/bb2=op1fm",
                            "op1fm/bb2=op3fm", "op3fm/BitBtn2=ToolPickerForm"};
         QTest::newRow("Jump List")
             << "Jump List"
-            << QStringList{"op4fm/bb1=op1fm",  "op1fm/item2",     "op1fm/bb1=op1afm",
-                           "op1afm/bb2=op1fm", "op1fm/bb2=op4fm", "op4fm/bb3=ToolPickerForm"};
+            << QStringList{"op4fm/e2:go.gif",          "op4fm/Edit1:Home", "op4fm/Edit2:a.html",
+                           "op4fm/SpeedButton1=op4fm", "op4fm/bb1=op1fm",  "op1fm/item2",
+                           "op1fm/bb1=op1afm",         "op1afm/bb2=op1fm", "op1fm/bb2=op4fm",
+                           "op4fm/bb3=ToolPickerForm"};
     }
 
     void transitions() {
         QFETCH(QString, tool);
         QFETCH(QStringList, steps);
-        pickTool(tool);
-        QVERIFY(press("ToolPickerForm/BitBtn1"));
+        d.pickTool(tool);
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
         for (const QString& step : steps) {
-            const QStringList parts = step.split('=');
-            if (parts[0].startsWith("op1fm/item")) {
-                chooseDisplayMethod(parts[0].right(1).toInt());
+            if (const int colon = int(step.indexOf(':')); colon > 0) {
+                QVERIFY(d.type(step.left(colon), step.mid(colon + 1)));
                 continue;
             }
-            QVERIFY2(press(parts[0]), qPrintable(step));
-            QCOMPARE(visibleWindows(), QStringList{parts[1]});
+            const QStringList parts = step.split('=');
+            if (parts.size() == 1) {
+                QVERIFY2(d.press(parts[0]), qPrintable(step));
+                continue;
+            }
+            QVERIFY2(d.press(parts[0]), qPrintable(step));
+            QCOMPARE(d.visibleWindows(), QStringList{parts[1]});
         }
-        QVERIFY(insertion.runs.empty());
+        QVERIFY(d.recordingInsertion.runs.empty());
     }
 
     void optionsBackFollowsTheLastBuilderShown() {
-        pickTool("Animated Buttons");
-        QVERIFY(press("ToolPickerForm/BitBtn1"));
-        QCOMPARE(wizard->backPage(), OptionsBackPage::ButtonListBuilder);
-        QVERIFY(press("op2fm/bb2"));
-        QCOMPARE(wizard->backPage(), OptionsBackPage::ToolPicker);
-        pickTool("Clock");
-        QVERIFY(press("ToolPickerForm/BitBtn1"));
-        QVERIFY(press("op1fm/bb2"));
-        QCOMPARE(visibleWindows(), QStringList{"ToolPickerForm"});
+        d.pickTool("Animated Buttons");
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
+        QCOMPARE(d.wizard->backPage(), OptionsBackPage::ButtonListBuilder);
+        QVERIFY(d.press("op2fm/bb2"));
+        QCOMPARE(d.wizard->backPage(), OptionsBackPage::ToolPicker);
+        d.pickTool("Clock");
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
+        QVERIFY(d.press("op1fm/bb2"));
+        QCOMPARE(d.visibleWindows(), QStringList{"ToolPickerForm"});
     }
 
     void optionsNextCaptionFollowsTheDisplayMethod() {
-        QVERIFY(press("ToolPickerForm/BitBtn1"));
-        auto* next = control<QPushButton>("op1fm", "bb1");
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
+        auto* next = d.control<QPushButton>("op1fm/bb1");
         QCOMPARE(next->text(), QString("Finished"));
         chooseDisplayMethod(1);
         QCOMPARE(next->text(), QString("Next >>"));
@@ -293,21 +248,20 @@ private slots:
     }
 
     void popupWindowCannotBeShownInTheCurrentPage() {
-        pickTool("Popup Window");
-        QVERIFY(press("ToolPickerForm/BitBtn1"));
-        QVERIFY(press("op3fm/BitBtn1"));
-        auto* group = control<RadioGroup>("op1fm", "rg1");
-        QCOMPARE(group->itemIndex(), 2);
+        d.pickTool("Popup Window");
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
+        QVERIFY(d.press("op3fm/BitBtn1"));
+        QCOMPARE(chosen("op1fm"), 2);
         chooseDisplayMethod(0);
-        QCOMPARE(group->itemIndex(), 2);
-        QCOMPARE(control<QPushButton>("op1fm", "bb1")->text(), QString("Next >>"));
+        QCOMPARE(chosen("op1fm"), 2);
+        QCOMPARE(d.control<QPushButton>("op1fm/bb1")->text(), QString("Next >>"));
 
         // The display method carries over to the next tool.
-        QVERIFY(press("op1fm/bb2"));
-        QVERIFY(press("op3fm/BitBtn2"));
-        pickTool("Clock");
-        QVERIFY(press("ToolPickerForm/BitBtn1"));
-        QCOMPARE(group->itemIndex(), 2);
+        QVERIFY(d.press("op1fm/bb2"));
+        QVERIFY(d.press("op3fm/BitBtn2"));
+        d.pickTool("Clock");
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
+        QCOMPARE(chosen("op1fm"), 2);
     }
 
     void finishedRunsTheInsertionAndReturnsToThePicker_data() {
@@ -320,51 +274,51 @@ private slots:
     void finishedRunsTheInsertionAndReturnsToThePicker() {
         QFETCH(bool, hostRunning);
         QFETCH(int, method);
-        host.running = hostRunning;
+        d.host.running = hostRunning;
         init(); // the host-running test runs when the windows are created
-        pickTool("Search Pad");
-        QVERIFY(press("ToolPickerForm/BitBtn1"));
+        d.pickTool("Search Pad");
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
         chooseDisplayMethod(method);
-        QVERIFY(press("op1fm/bb1"));
+        QVERIFY(d.press("op1fm/bb1"));
         if (method != 0)
-            QVERIFY(press("op1afm/bb1"));
-        QCOMPARE(insertion.runs.size(), size_t(1));
-        const auto& run = insertion.runs.front();
+            QVERIFY(d.press("op1afm/bb1"));
+        QCOMPARE(d.recordingInsertion.runs.size(), size_t(1));
+        const auto& run = d.recordingInsertion.runs.front();
         QCOMPARE(run.noHost, !hostRunning);
         QCOMPARE(run.state.tool, ScriptTool::SearchPad);
         QCOMPARE(int(run.state.displayMethod), method);
         QCOMPARE(run.state.backPage, OptionsBackPage::ToolPicker);
-        QCOMPARE(visibleWindows(), QStringList{"ToolPickerForm"});
+        QCOMPARE(d.visibleWindows(), QStringList{"ToolPickerForm"});
     }
 
     void nextEmptiesThePlanBeforeEachPass() {
-        QVERIFY(press("ToolPickerForm/BitBtn1"));
-        QVERIFY(press("op1fm/bb1"));
-        QCOMPARE(wizard->plan().headText, std::string("head of run 1"));
-        wizard->plan().filesToCopy = "a.gif;";
-        QVERIFY(press("ToolPickerForm/BitBtn1"));
-        QVERIFY(press("op1fm/bb1"));
-        QCOMPARE(insertion.runs.size(), size_t(2));
-        QVERIFY(insertion.planSeen.headText.empty());
-        QVERIFY(insertion.planSeen.cursorText.empty());
-        QVERIFY(insertion.planSeen.bodyText.empty());
-        QVERIFY(insertion.planSeen.bodyTagText.empty());
-        QCOMPARE(insertion.planSeen.filesToCopy, std::string("a.gif;"));
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
+        QVERIFY(d.press("op1fm/bb1"));
+        QCOMPARE(d.wizard->plan().headText, std::string("head of run 1"));
+        d.wizard->plan().filesToCopy = "a.gif;";
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
+        QVERIFY(d.press("op1fm/bb1"));
+        QCOMPARE(d.recordingInsertion.runs.size(), size_t(2));
+        QVERIFY(d.recordingInsertion.planSeen.headText.empty());
+        QVERIFY(d.recordingInsertion.planSeen.cursorText.empty());
+        QVERIFY(d.recordingInsertion.planSeen.bodyText.empty());
+        QVERIFY(d.recordingInsertion.planSeen.bodyTagText.empty());
+        QCOMPARE(d.recordingInsertion.planSeen.filesToCopy, std::string("a.gif;"));
     }
 
     void aFailedInsertionShowsTheErrorAndStaysOnThePage() {
-        insertion.failWith = "The host has gone away.";
-        QVERIFY(press("ToolPickerForm/BitBtn1"));
+        d.recordingInsertion.failWith = "The host has gone away.";
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
         chooseDisplayMethod(2);
-        QVERIFY(press("op1fm/bb1"));
-        QVERIFY(press("op1afm/bb1"));
-        QCOMPARE(messages.shown.size(), size_t(1));
-        QCOMPARE(messages.shown[0].kind, std::string("error"));
-        QCOMPARE(messages.shown[0].text, std::string("The host has gone away."));
-        QCOMPARE(visibleWindows(), QStringList{"op1afm"});
-        insertion.failWith.clear();
-        QVERIFY(press("op1afm/bb1"));
-        QCOMPARE(visibleWindows(), QStringList{"ToolPickerForm"});
+        QVERIFY(d.press("op1fm/bb1"));
+        QVERIFY(d.press("op1afm/bb1"));
+        QCOMPARE(d.messages.shown.size(), size_t(1));
+        QCOMPARE(d.messages.shown[0].kind, std::string("error"));
+        QCOMPARE(d.messages.shown[0].text, std::string("The host has gone away."));
+        QCOMPARE(d.visibleWindows(), QStringList{"op1afm"});
+        d.recordingInsertion.failWith.clear();
+        QVERIFY(d.press("op1afm/bb1"));
+        QCOMPARE(d.visibleWindows(), QStringList{"ToolPickerForm"});
     }
 
     void cancelAndCloseEndTheProgram_data() {
@@ -384,29 +338,29 @@ private slots:
     void cancelAndCloseEndTheProgram() {
         QFETCH(int, window);
         QFETCH(QString, cancel);
-        TGradientForm* form = wizard->window(WizardWindow(window));
-        wizard->moveTo(WizardWindow(window));
-        QVERIFY(!lifetime->ending());
-        QVERIFY(press(form->objectName() + "/" + cancel));
-        QVERIFY(lifetime->ending());
+        TGradientForm* form = d.wizard->window(WizardWindow(window));
+        d.wizard->moveTo(WizardWindow(window));
+        QVERIFY(!d.lifetime->ending());
+        QVERIFY(d.press(form->objectName() + "/" + cancel));
+        QVERIFY(d.lifetime->ending());
 
         init();
-        form = wizard->window(WizardWindow(window));
-        wizard->moveTo(WizardWindow(window));
-        QVERIFY(!lifetime->ending());
+        form = d.wizard->window(WizardWindow(window));
+        d.wizard->moveTo(WizardWindow(window));
+        QVERIFY(!d.lifetime->ending());
         form->close();
-        QVERIFY(lifetime->ending());
+        QVERIFY(d.lifetime->ending());
     }
 
     void onlyMessage1148EndsTheProgram() {
         QCoreApplication::postEvent(qApp, new PostedMessage(1149));
         QCoreApplication::sendPostedEvents();
-        QVERIFY(!lifetime->ending());
-        QCOMPARE(visibleWindows(), QStringList{"ToolPickerForm"});
-        QVERIFY(press("ToolPickerForm/BitBtn1"));
+        QVERIFY(!d.lifetime->ending());
+        QCOMPARE(d.visibleWindows(), QStringList{"ToolPickerForm"});
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
         QCoreApplication::postEvent(qApp, new PostedMessage(1148));
         QCoreApplication::sendPostedEvents();
-        QVERIFY(lifetime->ending());
+        QVERIFY(d.lifetime->ending());
     }
 };
 

@@ -5,7 +5,9 @@
 #include "host/HostEditorLink.h"
 #include "scripts/InsertionRunner.h"
 
+#include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,30 @@ public:
         shown.push_back({"information", text});
     }
     void showError(const std::string& text) override { shown.push_back({"error", text}); }
+};
+
+// Help that records the topics asked for: "topic 1" for the help window, "popup 8" for a pop-up.
+class RecordingHelp : public Help {
+public:
+    std::vector<std::string> shown;
+    void showTopic(int topic) override { shown.push_back("topic " + std::to_string(topic)); }
+    void showPopup(int topic) override { shown.push_back("popup " + std::to_string(topic)); }
+};
+
+// A file-open dialog answered from a script: each call takes the next answer (nothing: the
+// user cancels) and records the filters it was opened with.
+class ScriptedFilePicker : public FilePicker {
+public:
+    std::deque<std::optional<std::string>> answers;
+    std::vector<std::vector<std::string>> opened;
+    std::optional<std::string> pickFile(const std::vector<std::string>& filters) override {
+        opened.push_back(filters);
+        if (answers.empty())
+            return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 // A host link whose answers the test sets.
