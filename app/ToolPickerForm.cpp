@@ -40,6 +40,7 @@ ToolPickerForm::ToolPickerForm(Wizard& wizard)
     for (int row = 0; row < ui->lb1->count(); ++row)
         ui->lb1->item(row)->setSizeHint(QSize(0, 13));
     setDefaultButton(ui->BitBtn1);
+    addContextMenu(ui->lb1, ui->WhatsThis1, QStringLiteral("pm1"));
 
     connect(ui->lb1, &QListWidget::itemDoubleClicked, this, [this] { bb1Click(); });
     onClick(ui->BitBtn1, [this] { bb1Click(); });

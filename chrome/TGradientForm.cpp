@@ -98,7 +98,8 @@ void TGradientForm::closeEvent(QCloseEvent* event) {
 }
 
 void TGradientForm::keyPressEvent(QKeyEvent* event) {
-    const QWidget* focused = QApplication::focusWidget();
+    // The window's own focus, which is the keyboard's while the window is active.
+    QWidget* focused = focusWidget();
     // A multi-line edit keeps Enter for its new lines and lets Escape do nothing.
     if (qobject_cast<const QPlainTextEdit*>(focused)) {
         QWidget::keyPressEvent(event);
@@ -106,8 +107,8 @@ void TGradientForm::keyPressEvent(QKeyEvent* event) {
     }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && event->modifiers() == Qt::NoModifier) {
-        auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
-        QPushButton* target = button && isAncestorOf(button) ? button : defaultButton_.data();
+        auto* button = qobject_cast<QPushButton*>(focused);
+        QPushButton* target = button ? button : defaultButton_.data();
         if (target && target->isEnabled()) {
             target->click();
             return;

@@ -14,6 +14,9 @@ Top1fm::Top1fm(Wizard& wizard) : WizardPage(wizard), ui(std::make_unique<Ui::Top
     ui->setupUi(this);
     formLoaded();
     setDefaultButton(ui->bb1);
+    // The display method's group has a menu of its own, made before the other controls' menu
+    // so that it keeps its own.
+    addContextMenu(ui->rg1, ui->WhatsThis2, QStringLiteral("pm2"));
     whatsThis_ = new WhatsThisHelp(this, ui->WhatsThis1, wizard.help());
 
     connect(ui->rg1Items, &QButtonGroup::buttonClicked, this, [this] { rg1Click(); });

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 
 namespace vorrel {
 
@@ -25,6 +26,16 @@ void WizardPage::onClick(QAbstractButton* button, std::function<void()> handler)
 void WizardPage::onTriggered(QAction* action, std::function<void()> handler) {
     connect(action, &QAction::triggered, this,
             [this, handler = std::move(handler)] { wizard_.guarded(handler); });
+}
+
+QMenu* WizardPage::addContextMenu(QWidget* control, QAction* action, const QString& menuName) {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(menuName);
+    menu->addAction(action);
+    control->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(control, &QWidget::customContextMenuRequested, menu,
+            [menu, control](const QPoint& at) { menu->popup(control->mapToGlobal(at)); });
+    return menu;
 }
 
 void WizardPage::browseInto(QLineEdit* edit, const std::vector<std::string>& filters) {

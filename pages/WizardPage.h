@@ -10,6 +10,7 @@
 class QAbstractButton;
 class QAction;
 class QLineEdit;
+class QMenu;
 
 namespace vorrel {
 
@@ -28,6 +29,9 @@ protected:
 
     void onClick(QAbstractButton* button, std::function<void()> handler);
     void onTriggered(QAction* action, std::function<void()> handler);
+
+    // Gives `control` a right-click menu of its own, holding `action`.
+    QMenu* addContextMenu(QWidget* control, QAction* action, const QString& menuName);
 
     // Runs the file-open dialog with `filters`; the full path of a chosen file replaces the
     // edit's text, and a cancelled dialog leaves it as it was.

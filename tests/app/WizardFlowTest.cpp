@@ -45,6 +45,25 @@ TEST(WizardFlow, OptionsPageFinishesOnlyInTheCurrentPage) {
     EXPECT_FALSE(optionsNextFinishes("Next >>"));
 }
 
+TEST(WizardFlow, OptionsFieldsFollowTheDisplayMethod) {
+    EXPECT_EQ(optionsFieldsEnabled(DisplayMethod::InCurrentPage), (OptionsFields{false, false}));
+    EXPECT_EQ(optionsFieldsEnabled(DisplayMethod::ButtonOpensWindow), (OptionsFields{true, true}));
+    EXPECT_EQ(optionsFieldsEnabled(DisplayMethod::AutoOpenWindow), (OptionsFields{true, false}));
+}
+
+TEST(WizardFlow, PageFileNameIsTheFirstThreeCharactersOfTheCaption) {
+    const std::pair<std::string, std::string> cases[] = {{"Clock", "Clo.htm"},
+                                                         {"ISP Cost Calculator", "ISP.htm"},
+                                                         {"Search Pad", "Sea.htm"},
+                                                         {"Ab", "Ab.htm"},
+                                                         {"", ".htm"},
+                                                         {"Grüße", "Grü.htm"},
+                                                         {"日本語です", "日本語.htm"},
+                                                         {"a b c", "a b.htm"}};
+    for (const auto& [caption, expected] : cases)
+        EXPECT_EQ(defaultPageFileName(caption), expected) << caption;
+}
+
 TEST(ScriptToolNames, ListOrderAndOutOfRange) {
     EXPECT_EQ(toolName(ScriptTool::IspCostCalculator), "ISP Cost Calculator");
     EXPECT_EQ(toolName(ScriptTool::None), "");
