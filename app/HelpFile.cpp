@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
+#include <vector>
 
 namespace vorrel {
 
@@ -88,43 +90,49 @@ std::optional<HelpTopic> HelpFile::topic(int number) const {
 }
 
 std::string topicHtml(const HelpTopic& topic) {
-    std::string html = "<h3>" + escaped(topic.title) + "</h3>\n";
-    std::string paragraph;
-    bool inList = false;
-    const auto endParagraph = [&] {
-        if (!paragraph.empty())
-            html += "<p>" + escaped(paragraph) + "</p>\n";
-        paragraph.clear();
-    };
-    const auto endList = [&] {
-        if (inList)
-            html += "</ul>\n";
-        inList = false;
-    };
+    // The topic's blocks in order: paragraphs, subheadings and list items. A list item goes on
+    // over the indented lines after it.
+    enum class Kind { Paragraph, Heading, Item };
+    std::vector<std::pair<Kind, std::string>> blocks;
+    bool open = false; // the last block takes the next line of text
     for (std::size_t pos = 0; pos < topic.body.size();) {
         const std::string_view line = nextLine(topic.body, pos);
-        if (line.starts_with("## ")) {
-            endParagraph();
-            endList();
-            html += "<h4>" + escaped(line.substr(3)) + "</h4>\n";
+        const bool blank = line.find_first_not_of(' ') == std::string_view::npos;
+        if (blank) {
+            open = false;
+        } else if (line.starts_with("## ")) {
+            blocks.emplace_back(Kind::Heading, line.substr(3));
+            open = false;
         } else if (line.starts_with("- ")) {
-            endParagraph();
-            if (!inList)
-                html += "<ul>\n";
-            inList = true;
-            html += "<li>" + escaped(line.substr(2)) + "</li>\n";
-        } else if (line.find_first_not_of(' ') == std::string_view::npos) {
-            endParagraph();
-            endList();
+            blocks.emplace_back(Kind::Item, line.substr(2));
+            open = true;
+        } else if (open && (blocks.back().first == Kind::Paragraph || line.starts_with(' '))) {
+            blocks.back().second += ' ';
+            blocks.back().second += line.substr(line.find_first_not_of(' '));
         } else {
-            endList();
-            if (!paragraph.empty())
-                paragraph += ' ';
-            paragraph += line;
+            blocks.emplace_back(Kind::Paragraph, line);
+            open = true;
         }
     }
-    endParagraph();
-    endList();
+
+    std::string html = "<h3>" + escaped(topic.title) + "</h3>\n";
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const auto& [kind, text] = blocks[i];
+        const bool listBefore = i > 0 && blocks[i - 1].first == Kind::Item;
+        const bool listAfter = i + 1 < blocks.size() && blocks[i + 1].first == Kind::Item;
+        switch (kind) {
+        case Kind::Heading:
+            html += "<h4>" + escaped(text) + "</h4>\n";
+            break;
+        case Kind::Paragraph:
+            html += "<p>" + escaped(text) + "</p>\n";
+            break;
+        case Kind::Item:
+            html += (listBefore ? "" : "<ul>\n") + std::string("<li>") + escaped(text) + "</li>\n" +
+                    (listAfter ? "" : "</ul>\n");
+            break;
+        }
+    }
     return html;
 }
 

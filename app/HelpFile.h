@@ -15,7 +15,8 @@ namespace vorrel {
 //
 //   ## A subheading
 //   - a list item
-//   - another list item
+//   - another list item, which goes on
+//     over the indented lines after it
 //
 // A line "@topic N Title" starts topic N (a whole number above 0); the topic runs to the next
 // such line. Inside a topic a blank line ends a paragraph, "## " starts a subheading and "- " a

@@ -31,11 +31,11 @@ TEST(HelpFile, TopicsByNumberWithTheirTitlesAndLines) {
 TEST(HelpFile, TopicAsEscapedHtml) {
     const HelpTopic topic{"<Options> & more",
                           "First line\nsame paragraph.\n\n## Sub \"head\"\n- one <b>\n- two\n"
-                          "After the list.\n"};
+                          "  goes on\nAfter the list.\n"};
     EXPECT_EQ(topicHtml(topic), "<h3>&lt;Options&gt; &amp; more</h3>\n"
                                 "<p>First line same paragraph.</p>\n"
                                 "<h4>Sub &quot;head&quot;</h4>\n"
-                                "<ul>\n<li>one &lt;b&gt;</li>\n<li>two</li>\n</ul>\n"
+                                "<ul>\n<li>one &lt;b&gt;</li>\n<li>two goes on</li>\n</ul>\n"
                                 "<p>After the list.</p>\n");
 }
 

@@ -104,19 +104,48 @@ private slots:
         QVERIFY(!d.control<QPushButton>("ToolPickerForm/bb1")->icon().isNull());
     }
 
-    void tabMovesThroughThePickerInItsOrder() {
-        QWidget* picker = d.window("ToolPickerForm");
-        QApplication::setActiveWindow(picker);
-        QVERIFY(QTest::qWaitForWindowActive(picker));
-        d.control<QPushButton>("ToolPickerForm/bb1")->setFocus();
-        QStringList order;
-        for (int i = 0; i < 6; ++i) {
+    void tabMovesThroughEachWindowInItsOrder_data() {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QStringList>("order"); // from the first control round to it again
+        QTest::newRow("tool picker")
+            << int(WizardWindow::ToolPicker)
+            << QStringList{"bb1", "bb3", "lb1", "rg1", "BitBtn1", "BitBtn2"};
+        QTest::newRow("op1fm") << int(WizardWindow::Options)
+                               << QStringList{"bb1", "e1", "rg1", "e2", "e3", "bb2", "bb3"};
+        QTest::newRow("op1afm") << int(WizardWindow::SeparateWindowOptions)
+                                << QStringList{"bb1", "cb1", "cb2", "cb3", "cb4", "cb5",
+                                               "cb6", "e4",  "e5",  "bb2", "bb3"};
+        QTest::newRow("op2fm") << int(WizardWindow::ButtonListBuilder)
+                               << QStringList{"e1",    "e2",    "cb1",   "bb2",   "bb1",     "bb3",
+                                              "Edit1", "Edit2", "Edit3", "Edit4", "ListBox1"};
+        QTest::newRow("op3fm") << int(WizardWindow::HtmlTextPage)
+                               << QStringList{"m1", "BitBtn1", "BitBtn2", "bb3"};
+        QTest::newRow("op4fm") << int(WizardWindow::JumpListBuilder)
+                               << QStringList{"bb1", "e2",       "e3",    "BitBtn1",
+                                              "bb3", "ListBox1", "Edit1", "Edit2"};
+    }
+
+    // Keyboard alone reaches every control, in its window's order. The radio items of a group
+    // are one stop.
+    void tabMovesThroughEachWindowInItsOrder() {
+        QFETCH(int, window);
+        QFETCH(QStringList, order);
+        d.pickTool("Clock");
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
+        chooseDisplayMethod(1); // the page file and button caption take the focus only then
+        d.wizard->moveTo(WizardWindow(window));
+        QWidget* form = d.wizard->window(WizardWindow(window));
+        QApplication::setActiveWindow(form);
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        form->findChild<QWidget*>(order[0])->setFocus();
+        QStringList visited;
+        for (int i = 0; i < order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* focused = QApplication::focusWidget();
-            order << (qobject_cast<QRadioButton*>(focused) ? QString("rg1")
-                                                           : focused->objectName());
+            visited << (qobject_cast<QRadioButton*>(focused) ? QString("rg1")
+                                                             : focused->objectName());
         }
-        QCOMPARE(order, (QStringList{"bb3", "lb1", "rg1", "BitBtn1", "BitBtn2", "bb1"}));
+        QCOMPARE(visited, order.mid(1) + order.mid(0, 1));
     }
 
     void nextWithoutAToolSaysSoAndStays() {
