@@ -13,6 +13,7 @@
 #include "app/Wizard.h"
 #include "chrome/QtText.h"
 #include "host/DBusHostLink.h"
+#include "launch/QtProcessStarter.h"
 #include "scripts/InsertionGenerator.h"
 
 #include <QApplication>
@@ -49,7 +50,10 @@ int runProgram(QApplication& application) {
     QtFilePicker filePicker(lifetime);
     QtHelp help(toQString(programFolder() + "vorrel.hlp"), messages);
 
-    Wizard wizard({messages, host, lifetime, insertion, filePicker, help});
+    QtProcessStarter processes;
+
+    Wizard wizard(
+        {messages, host, lifetime, insertion, filePicker, help, processes, programFolder()});
     wizard.start();
     if (lifetime.ending())
         return 0;

@@ -2,8 +2,10 @@
 
 #include "app/Platform.h"
 #include "app/PostedMessage.h"
+#include "app/PreviewPages.h"
 #include "app/Wizard.h"
 #include "app/WizardFlow.h"
+#include "chrome/RadioItems.h"
 #include "host/HostEditorLink.h"
 #include "ui_ToolPickerForm.h"
 
@@ -33,7 +35,10 @@ QPixmap previewGlyph() {
 } // namespace
 
 ToolPickerForm::ToolPickerForm(Wizard& wizard)
-    : WizardPage(wizard), ui(std::make_unique<Ui::ToolPickerForm>()) {
+    : WizardPage(wizard), ui(std::make_unique<Ui::ToolPickerForm>()),
+      ExecFile1(wizard.processes()) {
+    ExecFile1.Associate = true;
+    ExecFile1.Wait = false;
     ui->setupUi(this);
     formLoaded();
     ui->bb1->setIcon(previewGlyph());
@@ -44,6 +49,7 @@ ToolPickerForm::ToolPickerForm(Wizard& wizard)
 
     connect(ui->lb1, &QListWidget::itemDoubleClicked, this, [this] { bb1Click(); });
     onClick(ui->BitBtn1, [this] { bb1Click(); });
+    onClick(ui->bb1, [this] { bb2Click(); });
     onClick(ui->BitBtn2, [this] { WhatsThis1Click(); });
     onTriggered(ui->WhatsThis1, [this] { WhatsThis1Click(); });
     onClick(ui->bb3, [this] { lb1dblclick(); });
@@ -86,6 +92,19 @@ void ToolPickerForm::bb1Click() {
         }
         wizard_.moveTo(*page);
     });
+}
+
+void ToolPickerForm::bb2Click() {
+    const auto mode = static_cast<PreviewMode>(checkedItem(*ui->rg1Items));
+    const std::string page =
+        wizard_.programFolder() + std::string(previewPageName(selectedTool(), mode));
+    if (!noHost_) {
+        // An object of its own for this preview, released when it is done.
+        wizard_.host().connect()->call("browserpreview", {page});
+        return;
+    }
+    ExecFile1.CommandLine = page;
+    ExecFile1.Execute();
 }
 
 void ToolPickerForm::lb1dblclick() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ScriptTool.h"
+#include "launch/TExecFile.h"
 #include "pages/WizardPage.h"
 
 #include <memory>
@@ -27,6 +28,9 @@ public:
 
     // Next >>, and a double-click on the list.
     void bb1Click();
+    // Preview: the example page of the highlighted tool in the chosen mode, shown by the host,
+    // or else by the desktop's program for web pages.
+    void bb2Click();
     // The Cancel button: ends the program.
     void lb1dblclick();
     // The Help button and the list's "What's This?".
@@ -44,6 +48,8 @@ private:
     std::unique_ptr<Ui::ToolPickerForm> ui;
     bool firstShow_ = true;
     bool noHost_ = true;
+    // Opens the example pages without a host; its failure shows nothing.
+    TExecFile ExecFile1;
 };
 
 } // namespace vorrel

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace vorrel {
 
@@ -14,6 +15,7 @@ class Help;
 class HostEditorLink;
 class InsertionRunner;
 class MessageBoxes;
+class ProcessStarter;
 class ProgramLifetime;
 class TGradientForm;
 class ToolPickerForm;
@@ -30,6 +32,9 @@ struct WizardServices {
     InsertionRunner& insertion;
     FilePicker& filePicker;
     Help& help;
+    ProcessStarter& processes;
+    // Where the example pages and the help file are, with its trailing "/".
+    std::string programFolder;
 };
 
 // The six wizard windows and the moves between them. The windows are created once, hidden, and
@@ -67,6 +72,8 @@ public:
     HostEditorLink& host() const { return services_.host; }
     FilePicker& filePicker() const { return services_.filePicker; }
     Help& help() const { return services_.help; }
+    ProcessStarter& processes() const { return services_.processes; }
+    const std::string& programFolder() const { return services_.programFolder; }
 
     // The wizard's values as the controls hold them now: what an insertion started now would use.
     WizardState currentState() const;

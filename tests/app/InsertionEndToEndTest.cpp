@@ -241,7 +241,8 @@ private slots:
         InsertionGenerator generator({*link, boxes, clipboard, folderPicker, windows, files, "/"});
         test::RecordingHelp help;
         test::ScriptedFilePicker filePicker;
-        Wizard wizard({boxes, picker, lifetime, generator, filePicker, help});
+        test::RecordingProcesses processes;
+        Wizard wizard({boxes, picker, lifetime, generator, filePicker, help, processes, "/"});
         wizard.start();
         wizard.moveTo(WizardWindow::Options);
         QTest::mouseClick(wizard.window(WizardWindow::Options)->findChild<QPushButton*>("bb1"),
@@ -263,7 +264,8 @@ private slots:
         InsertionGenerator generator({none, boxes, clipboard, folderPicker, windows, files, "/"});
         test::RecordingHelp help;
         test::ScriptedFilePicker filePicker;
-        Wizard wizard({boxes, none, lifetime, generator, filePicker, help});
+        test::RecordingProcesses processes;
+        Wizard wizard({boxes, none, lifetime, generator, filePicker, help, processes, "/"});
         wizard.start();
         QTest::mouseClick(
             wizard.window(WizardWindow::ToolPicker)->findChild<QPushButton*>("BitBtn1"),

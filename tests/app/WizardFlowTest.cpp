@@ -1,4 +1,5 @@
 #include "app/WizardFlow.h"
+#include "app/PreviewPages.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,21 @@ TEST(WizardFlow, PageFileNameIsTheFirstThreeCharactersOfTheCaption) {
                                                          {"a b c", "a b.htm"}};
     for (const auto& [caption, expected] : cases)
         EXPECT_EQ(defaultPageFileName(caption), expected) << caption;
+}
+
+TEST(PreviewPages, ByToolAndMode) {
+    const char* expected[7][2] = {{"clock.htm", "fmclock.htm"}, {"timer.htm", "fmtimer.htm"},
+                                  {"srch.htm", "fmsrch.htm"},   {"anbt.htm", "fmanbt.htm"},
+                                  {"time2.htm", "fmcost.htm"},  {"fmpopup.htm", "fmpopup.htm"},
+                                  {"jlist.htm", "fmjlist.htm"}};
+    for (int tool = 0; tool < 7; ++tool) {
+        EXPECT_EQ(previewPageName(ScriptTool(tool), PreviewMode::WholePage), expected[tool][0]);
+        EXPECT_EQ(previewPageName(ScriptTool(tool), PreviewMode::SeparateFrame), expected[tool][1]);
+        EXPECT_EQ(previewPageName(ScriptTool(tool), PreviewMode::AllAsButtons), "test.htm");
+    }
+    EXPECT_EQ(previewPageName(ScriptTool::None, PreviewMode::WholePage), "");
+    EXPECT_EQ(previewPageName(ScriptTool::None, PreviewMode::SeparateFrame), "");
+    EXPECT_EQ(previewPageName(ScriptTool::None, PreviewMode::AllAsButtons), "test.htm");
 }
 
 TEST(ScriptToolNames, ListOrderAndOutOfRange) {

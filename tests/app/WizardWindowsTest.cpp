@@ -11,6 +11,9 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <string>
+#include <vector>
+
 using namespace vorrel;
 using vorrel::test::kWindowNames;
 using vorrel::test::WizardDriver;
@@ -379,6 +382,39 @@ private slots:
         QVERIFY(!d.lifetime->ending());
         form->close();
         QVERIFY(d.lifetime->ending());
+    }
+
+    // Without a host the desktop's program for web pages opens the page; nothing waits for it,
+    // and a page nothing opens shows nothing.
+    void previewWithoutAHostUsesTheDesktopsProgram() {
+        d.pickTool("Popup Window");
+        QVERIFY(d.press("ToolPickerForm/item1"));
+        QVERIFY(d.press("ToolPickerForm/bb1"));
+        QCOMPARE(d.processes.log, (std::vector<std::string>{"start /opt/vorrel/fmpopup.htm",
+                                                            "look up /opt/vorrel/fmpopup.htm"}));
+        d.processes.log.clear();
+        d.processes.association = std::vector<std::string>{"browser", "--new-window"};
+        d.processes.programs = {"browser"};
+        toolList()->clearSelection();
+        QVERIFY(d.press("ToolPickerForm/bb1"));
+        QVERIFY(d.press("ToolPickerForm/bb1"));
+        const std::vector<std::string> folderAlone = {"start /opt/vorrel/", "look up /opt/vorrel/",
+                                                      "start browser --new-window /opt/vorrel/"};
+        std::vector<std::string> twice = folderAlone;
+        twice.insert(twice.end(), folderAlone.begin(), folderAlone.end());
+        QCOMPARE(d.processes.log, twice); // one preview after the other
+        QVERIFY(d.messages.shown.empty());
+        QCOMPARE(d.visibleWindows(), QStringList{"ToolPickerForm"});
+    }
+
+    void previewWithAHostThatCannotBeReachedSaysWhy() {
+        d.host.running = true;
+        init();
+        QVERIFY(d.press("ToolPickerForm/bb1"));
+        QCOMPARE(d.messages.shown.size(), size_t(1));
+        QCOMPARE(d.messages.shown[0].kind, std::string("error"));
+        QCOMPARE(d.messages.shown[0].text, std::string("no host in this test"));
+        QVERIFY(d.processes.log.empty());
     }
 
     void onlyMessage1148EndsTheProgram() {

@@ -3,8 +3,10 @@
 #include "app/Errors.h"
 #include "app/Platform.h"
 #include "host/HostEditorLink.h"
+#include "launch/ProcessStarter.h"
 #include "scripts/InsertionRunner.h"
 
+#include <cerrno>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -51,6 +53,41 @@ public:
         auto answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+};
+
+// Processes that are only recorded, as lines: "start a b", "look up DOC", "wait 7 regular".
+// Only the programs in `programs` start; others fail as a document would. `association` is the
+// command that opens documents, if any.
+class RecordingProcesses : public ProcessStarter {
+public:
+    std::vector<std::string> log;
+    std::vector<std::string> programs;
+    std::optional<std::vector<std::string>> association;
+    std::vector<int> niceValues;
+
+    std::optional<int> start(const Request& request, int& error) override {
+        std::string line = "start";
+        for (const std::string& argument : request.arguments)
+            line += " " + argument;
+        log.push_back(line);
+        niceValues.push_back(request.niceValue);
+        for (const std::string& program : programs)
+            if (program == request.arguments.front())
+                return int(log.size());
+        error = EACCES;
+        return std::nullopt;
+    }
+    std::optional<std::vector<std::string>> associatedProgram(const std::string& document,
+                                                              int& error) override {
+        log.push_back("look up " + document);
+        if (!association)
+            error = ENOEXEC;
+        return association;
+    }
+    void wait(int process, TWaitStyle style) override {
+        log.push_back("wait " + std::to_string(process) +
+                      (style == TWaitStyle::wRegular ? " regular" : " suspend"));
     }
 };
 

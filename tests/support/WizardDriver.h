@@ -7,10 +7,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QtTest>
 
 #include <memory>
@@ -29,6 +31,7 @@ public:
     RecordingInsertion recordingInsertion;
     RecordingHelp help;
     ScriptedFilePicker files;
+    RecordingProcesses processes;
     std::unique_ptr<ProgramLifetime> lifetime;
     std::unique_ptr<Wizard> wizard;
 
@@ -39,8 +42,10 @@ public:
         help.shown.clear();
         recordingInsertion = RecordingInsertion();
         lifetime = std::make_unique<ProgramLifetime>();
-        wizard = std::make_unique<Wizard>(WizardServices{
-            messages, host, *lifetime, insertion ? *insertion : recordingInsertion, files, help});
+        processes.log.clear();
+        wizard = std::make_unique<Wizard>(
+            WizardServices{messages, host, *lifetime, insertion ? *insertion : recordingInsertion,
+                           files, help, processes, "/opt/vorrel/"});
         wizard->start();
     }
 
@@ -75,7 +80,10 @@ public:
             qWarning() << "cannot press" << path << "visible windows:" << visibleWindows();
             return false;
         }
-        QTest::mouseClick(button, Qt::LeftButton);
+        // A radio item or check box takes clicks on its mark and its text only.
+        const bool marked = qobject_cast<QRadioButton*>(button) || qobject_cast<QCheckBox*>(button);
+        QTest::mouseClick(button, Qt::LeftButton, {},
+                          marked ? QPoint(8, button->height() / 2) : button->rect().center());
         return true;
     }
 

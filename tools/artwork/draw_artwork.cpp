@@ -1,9 +1,11 @@
-// Draws the program's pictures and writes them into the folder given, as the resources are kept:
+// Draws the program's pictures and the example pages' images, and writes them into the two
+// folders given, as the resources are kept:
 //   make artwork
 // Every picture is drawn here at its final size, pixel for pixel where it is small, so that it
 // stays crisp; the files in resources/images are this program's output and are not edited.
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -93,6 +95,143 @@ void addToList(QPainter& p) {
     p.drawPath(arrow);
 }
 
+// A GIF of at most 256 colours. Qt reads GIFs but does not write them, so this writes the
+// simplest valid kind: every pixel a literal LZW code of 9 bits, with a clear code often enough
+// that the code size never grows.
+QByteArray gif(const QImage& picture) {
+    // The picture's own colours when there are few enough, so that nothing is banded.
+    QList<QRgb> colours;
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height() && colours.size() <= 256; ++y)
+        for (int x = 0; x < rgb.width() && colours.size() <= 256; ++x)
+            if (!colours.contains(rgb.pixel(x, y)))
+                colours << rgb.pixel(x, y);
+    const QImage image =
+        colours.size() <= 256
+            ? rgb.convertToFormat(QImage::Format_Indexed8, colours, Qt::ThresholdDither)
+            : rgb.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    QByteArray out("GIF89a");
+    const auto word = [&out](int value) {
+        out += char(value & 0xFF);
+        out += char((value >> 8) & 0xFF);
+    };
+    word(image.width());
+    word(image.height());
+    out += char(0xF7); // a global table of 256 colours
+    out += char(0);
+    out += char(0);
+    QList<QRgb> table = image.colorTable();
+    table.resize(256, qRgb(0, 0, 0));
+    for (QRgb colour : table) {
+        out += char(qRed(colour));
+        out += char(qGreen(colour));
+        out += char(qBlue(colour));
+    }
+    out += ',';
+    word(0);
+    word(0);
+    word(image.width());
+    word(image.height());
+    out += char(0);
+    out += char(8); // LZW minimum code size
+
+    QByteArray codes;
+    quint32 bits = 0;
+    int bitCount = 0;
+    const auto put = [&](int code) {
+        bits |= quint32(code) << bitCount;
+        bitCount += 9;
+        while (bitCount >= 8) {
+            codes += char(bits & 0xFF);
+            bits >>= 8;
+            bitCount -= 8;
+        }
+    };
+    constexpr int kClear = 256, kEnd = 257;
+    int sinceClear = 0;
+    put(kClear);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (sinceClear == 250) {
+                put(kClear);
+                sinceClear = 0;
+            }
+            put(image.pixelIndex(x, y));
+            ++sinceClear;
+        }
+    }
+    put(kEnd);
+    if (bitCount > 0)
+        codes += char(bits & 0xFF);
+    for (qsizetype at = 0; at < codes.size(); at += 255) {
+        const QByteArray block = codes.mid(at, 255);
+        out += char(block.size());
+        out += block;
+    }
+    out += char(0);
+    out += ';';
+    return out;
+}
+
+bool saveGif(const QImage& image, const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(gif(image)) > 0)
+        return true;
+    std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    return false;
+}
+
+// A button of the Animated Buttons example: a rounded bar with its word, blue normally and
+// orange under the mouse.
+QImage exampleButton(const QString& word, bool lit) {
+    QImage image(100, 24, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor base = lit ? QColor(232, 120, 24) : QColor(44, 84, 170);
+    p.setPen(QPen(base.darker(160), 1));
+    p.setBrush(base);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 99, 23), 11, 11);
+    // A lighter upper half, as light falling from above.
+    p.setPen(Qt::NoPen);
+    p.setBrush(base.lighter(125));
+    p.drawRoundedRect(QRectF(3, 2, 94, 10), 5, 5);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, 100, 24), Qt::AlignCenter, word);
+    return image;
+}
+
+// The picture to click in the Jump List example: a green round button with a white arrow.
+QImage goButton() {
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(10, 80, 25), 1.2));
+    p.setBrush(QColor(36, 150, 60));
+    p.drawEllipse(QRectF(1.5, 1.5, 37, 37));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(80, 190, 100));
+    p.drawEllipse(QRectF(7, 4, 26, 14));
+    QPainterPath arrow;
+    arrow.moveTo(11, 16);
+    arrow.lineTo(21, 16);
+    arrow.lineTo(21, 10);
+    arrow.lineTo(31, 20);
+    arrow.lineTo(21, 30);
+    arrow.lineTo(21, 24);
+    arrow.lineTo(11, 24);
+    arrow.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPath(arrow);
+    return image;
+}
+
 bool save(const QImage& image, const QString& path) {
     if (image.save(path))
         return true;
@@ -105,12 +244,19 @@ bool save(const QImage& image, const QString& path) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: draw_artwork FOLDER\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: draw_artwork IMAGES_FOLDER EXAMPLES_FOLDER\n");
         return 2;
     }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    bool ok = save(draw({16, 16}, folder), out.filePath("folder.png"));
-    ok = save(draw({28, 28}, addToList), out.filePath("add.png")) && ok;
+    const QDir images(QString::fromLocal8Bit(argv[1]));
+    const QDir examples(QString::fromLocal8Bit(argv[2]));
+    bool ok = save(draw({16, 16}, folder), images.filePath("folder.png"));
+    ok = save(draw({28, 28}, addToList), images.filePath("add.png")) && ok;
+    for (const char* word : {"Clock", "Timer", "Search"}) {
+        const QString name = QString::fromLatin1(word).toLower();
+        ok = saveGif(exampleButton(word, false), examples.filePath(name + ".gif")) && ok;
+        ok = saveGif(exampleButton(word, true), examples.filePath(name + "_on.gif")) && ok;
+    }
+    ok = saveGif(goButton(), examples.filePath("go.gif")) && ok;
     return ok ? 0 : 1;
 }
