@@ -1,11 +1,17 @@
-// The Animated Buttons page with a long list: adding one more button (the four edits filled and
-// Add pressed) and reading the wizard's values off the windows, as Finished does. Run offscreen:
+// The wizard's windows under load. The Animated Buttons page with a long list: adding one more
+// button (the four edits filled and Add pressed) and reading the wizard's values off the windows,
+// as Finished does. Preview without a host: from the click until the event loop has the program
+// back, with a real process started by the desktop's default application for web pages (a
+// quick one made for the benchmark). Run offscreen:
 //   QT_QPA_PLATFORM=offscreen build/bench/pages_bench
 
+#include "launch/QtProcessStarter.h"
 #include "pages/Top2fm.h"
 #include "support/WizardDriver.h"
 
 #include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
 
 namespace {
 
@@ -47,6 +53,46 @@ void ReadCurrentState(benchmark::State& state) {
         benchmark::DoNotOptimize(d.wizard->currentState());
 }
 BENCHMARK(ReadCurrentState)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
+
+// The desktop's program for web pages, for this run: `true`, which starts and ends at once.
+void useQuickBrowser(const QTemporaryDir& folder) {
+    QDir(folder.path()).mkpath("data/applications");
+    QDir(folder.path()).mkpath("config");
+    QFile entry(folder.filePath("data/applications/quick-browser.desktop"));
+    entry.open(QIODevice::WriteOnly);
+    entry.write("[Desktop Entry]\nType=Application\nName=Quick\nExec=true %U\n"
+                "MimeType=text/html;\n");
+    QFile defaults(folder.filePath("config/mimeapps.list"));
+    defaults.open(QIODevice::WriteOnly);
+    defaults.write("[Default Applications]\ntext/html=quick-browser.desktop\n");
+    qputenv("XDG_DATA_HOME", folder.filePath("data").toUtf8());
+    qputenv("XDG_CONFIG_HOME", folder.filePath("config").toUtf8());
+}
+
+void PreviewWithoutHost(benchmark::State& state) {
+    QTemporaryDir folder;
+    useQuickBrowser(folder);
+    QFile page(folder.filePath("clock.htm"));
+    page.open(QIODevice::WriteOnly);
+    page.write("<HTML></HTML>\n");
+    page.close();
+
+    vorrel::QtProcessStarter processes;
+    WizardDriver d;
+    vorrel::test::RecordingMessageBoxes messages;
+    vorrel::ProgramLifetime lifetime;
+    vorrel::Wizard wizard({messages, d.host, lifetime, d.recordingInsertion, d.files, d.help,
+                           processes, (folder.path() + "/").toStdString()});
+    wizard.start();
+    auto* preview = WizardDriver::control<QAbstractButton>("ToolPickerForm/bb1");
+    for (auto _ : state) {
+        preview->click();
+        state.PauseTiming();
+        QCoreApplication::processEvents(); // the ended browsers are collected
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(PreviewWithoutHost)->Unit(benchmark::kMillisecond)->Iterations(50);
 
 } // namespace
 
