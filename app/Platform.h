@@ -55,6 +55,22 @@ public:
     virtual void showPopup(int topic) = 0;
 };
 
+// The screen the windows are shown on.
+class Screen {
+public:
+    virtual ~Screen() = default;
+    // Bits per pixel: 8 on a screen of 256 colours, 24 or more on others.
+    virtual int colourDepth() = 0;
+};
+
+// The product picture, shown for a moment before the first window when the program starts on
+// its own; the program waits until it has closed.
+class Splash {
+public:
+    virtual ~Splash() = default;
+    virtual void show() = 0;
+};
+
 // Minimise and restore all of the program's windows.
 class AppWindows {
 public:

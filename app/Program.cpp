@@ -9,6 +9,8 @@
 #include "app/QtFolderPicker.h"
 #include "app/QtHelp.h"
 #include "app/QtMessageBoxes.h"
+#include "app/QtScreen.h"
+#include "app/QtSplash.h"
 #include "app/SignalRelay.h"
 #include "app/Wizard.h"
 #include "chrome/QtText.h"
@@ -51,9 +53,11 @@ int runProgram(QApplication& application) {
     QtHelp help(toQString(programFolder() + "vorrel.hlp"), messages);
 
     QtProcessStarter processes;
+    QtScreen screen;
+    QtSplash splash;
 
-    Wizard wizard(
-        {messages, host, lifetime, insertion, filePicker, help, processes, programFolder()});
+    Wizard wizard({messages, host, lifetime, insertion, filePicker, help, processes,
+                   programFolder(), screen, splash});
     wizard.start();
     if (lifetime.ending())
         return 0;

@@ -5,6 +5,8 @@
 #include "app/PreviewPages.h"
 #include "app/Wizard.h"
 #include "app/WizardFlow.h"
+#include "chrome/Bitmaps.h"
+#include "chrome/PaintBox.h"
 #include "chrome/RadioItems.h"
 #include "host/HostEditorLink.h"
 #include "ui_ToolPickerForm.h"
@@ -12,27 +14,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QRgb>
 
 namespace vorrel {
-
-namespace {
-// A stand-in glyph for the Preview button: a magnifying glass over a page.
-QPixmap previewGlyph() {
-    QPixmap glyph(28, 26);
-    glyph.fill(Qt::transparent);
-    QPainter painter(&glyph);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::darkGray, 1));
-    painter.setBrush(Qt::white);
-    painter.drawRect(3, 2, 15, 19);
-    painter.setPen(QPen(QColor(0, 0, 128), 2));
-    painter.setBrush(QColor(200, 230, 255));
-    painter.drawEllipse(QPointF(16, 12), 6, 6);
-    painter.setPen(QPen(QColor(128, 64, 0), 3, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(20.5, 16.5), QPointF(25, 22));
-    return glyph;
-}
-} // namespace
 
 ToolPickerForm::ToolPickerForm(Wizard& wizard)
     : WizardPage(wizard), ui(std::make_unique<Ui::ToolPickerForm>()),
@@ -40,8 +24,8 @@ ToolPickerForm::ToolPickerForm(Wizard& wizard)
     ExecFile1.Associate = true;
     ExecFile1.Wait = false;
     ui->setupUi(this);
-    formLoaded();
-    ui->bb1->setIcon(previewGlyph());
+    pageLoaded();
+    ui->bb1->setIcon(glyphPixmap(QStringLiteral("preview")));
     for (int row = 0; row < ui->lb1->count(); ++row)
         ui->lb1->item(row)->setSizeHint(QSize(0, 13));
     setDefaultButton(ui->BitBtn1);
@@ -68,7 +52,7 @@ void ToolPickerForm::FormCreate() {
 void ToolPickerForm::FormShow() {
     wizard_.setBackPage(OptionsBackPage::ToolPicker);
     if (noHost_ && firstShow_) {
-        // The splash for a run without host comes with the splash window.
+        wizard_.splash().show();
         firstShow_ = false;
     }
 }
@@ -105,6 +89,25 @@ void ToolPickerForm::bb2Click() {
     }
     ExecFile1.CommandLine = page;
     ExecFile1.Execute();
+}
+
+void ToolPickerForm::PaintWizardPicture(const QString& lowColour, const QString& fullColour,
+                                        PaintBox& box, QPainter& painter) {
+    const QImage bitmap = loadBitmap(wizard_.screen().colourDepth() > 8 ? fullColour : lowColour);
+    if (bitmap.isNull())
+        return;
+    if (box.size() != bitmap.size())
+        box.resize(bitmap.size());
+    const QRgb background = bitmap.pixel(0, bitmap.height() - 1);
+    const QRgb window = box.palette().color(box.backgroundRole()).rgb();
+    QImage shown = bitmap.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < shown.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(shown.scanLine(y));
+        for (int x = 0; x < shown.width(); ++x)
+            if (line[x] == background)
+                line[x] = window;
+    }
+    painter.drawImage(0, 0, shown);
 }
 
 void ToolPickerForm::lb1dblclick() {

@@ -12,6 +12,7 @@ class ToolPickerForm;
 
 namespace vorrel {
 
+class PaintBox;
 struct WizardState;
 
 // The main window: the user picks one of the seven tools and a preview mode.
@@ -31,6 +32,13 @@ public:
     // Preview: the example page of the highlighted tool in the chosen mode, shown by the host,
     // or else by the desktop's program for web pages.
     void bb2Click();
+    // Paints a wizard window's side picture into its paint box: the full-colour bitmap on a
+    // screen of more than 256 colours, else the low-colour one, the box sized to the picture,
+    // and the picture's background (the colour of its bottom-left pixel) drawn in the box's own
+    // background colour, so that it blends into the window whatever the desktop's colours.
+    void PaintWizardPicture(const QString& lowColour, const QString& fullColour, PaintBox& box,
+                            QPainter& painter);
+
     // The Cancel button: ends the program.
     void lb1dblclick();
     // The Help button and the list's "What's This?".

@@ -16,6 +16,8 @@ class HostEditorLink;
 class InsertionRunner;
 class MessageBoxes;
 class ProcessStarter;
+class Screen;
+class Splash;
 class ProgramLifetime;
 class TGradientForm;
 class ToolPickerForm;
@@ -35,6 +37,8 @@ struct WizardServices {
     ProcessStarter& processes;
     // Where the example pages and the help file are, with its trailing "/".
     std::string programFolder;
+    Screen& screen;
+    Splash& splash;
 };
 
 // The six wizard windows and the moves between them. The windows are created once, hidden, and
@@ -74,6 +78,8 @@ public:
     Help& help() const { return services_.help; }
     ProcessStarter& processes() const { return services_.processes; }
     const std::string& programFolder() const { return services_.programFolder; }
+    Screen& screen() const { return services_.screen; }
+    Splash& splash() const { return services_.splash; }
 
     // The wizard's values as the controls hold them now: what an insertion started now would use.
     WizardState currentState() const;

@@ -82,7 +82,7 @@ void PreviewWithoutHost(benchmark::State& state) {
     vorrel::test::RecordingMessageBoxes messages;
     vorrel::ProgramLifetime lifetime;
     vorrel::Wizard wizard({messages, d.host, lifetime, d.recordingInsertion, d.files, d.help,
-                           processes, (folder.path() + "/").toStdString()});
+                           processes, (folder.path() + "/").toStdString(), d.screen, d.splash});
     wizard.start();
     auto* preview = WizardDriver::control<QAbstractButton>("ToolPickerForm/bb1");
     for (auto _ : state) {

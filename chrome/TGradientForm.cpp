@@ -1,68 +1,137 @@
 #include "chrome/TGradientForm.h"
 
+#include "chrome/Fonts.h"
+#include "chrome/WizardStyle.h"
+
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
+#include <QWindow>
+#include <qdrawutil.h>
 
 #include <limits>
 
 namespace vorrel {
 
 namespace {
-// The windows were laid out for a small bitmap sans serif whose text is about as wide as Arial's
-// at 11 pixels. Liberation Sans has Arial's widths (fonts-liberation2 is installed with the
-// program), so at 11 pixels every caption fits the place it was given; at 12 pixels it would be
-// some 8 % wider and cut the longer ones. DejaVu Sans, Debian's default, is wider still and only
-// a last resort.
-QFont sansFont(int pixelSize) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    return font;
+
+// The wizard windows: a fixed frame with the system menu and a minimise box.
+constexpr BorderStyle kBorderStyle = BorderStyle::bsSingle;
+constexpr BorderIcons kBorderIcons{true, true, false, false};
+
+Rgb toRgb(const QColor& colour) {
+    return {colour.red(), colour.green(), colour.blue()};
 }
 
-// A group's caption sits on its frame line, so that three radio items fit into a short group.
-constexpr const char* kGroupStyle =
-    "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px;"
-    " padding-top: 3px; }"
-    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-    " left: 7px; padding: 0px 2px; }";
+QColor toColor(Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+QRect toQRect(const Rect& r) {
+    return QRect(r.left, r.top, r.width(), r.height());
+}
+
+// The caption colours of the desktop: its highlight for the active window, its dark shade for
+// an inactive one.
+Rgb activeCaptionColour(const QPalette& palette) {
+    return toRgb(palette.color(QPalette::Active, QPalette::Highlight));
+}
+Rgb inactiveCaptionColour(const QPalette& palette) {
+    return toRgb(palette.color(QPalette::Inactive, QPalette::Dark));
+}
+
+// The pictures on the caption buttons, drawn in `colour` inside `box`.
+void drawGlyph(QPainter& p, QRect box, int which, const QColor& colour) {
+    const QPoint c = box.center();
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    switch (which) {
+    case 0: // minimise: a bar at the bottom
+        p.drawRect(c.x() - 4, c.y() + 2, 6, 2);
+        break;
+    case 1: // maximise: a window with a thick top edge
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(colour, 1));
+        p.drawRect(c.x() - 4, c.y() - 4, 8, 7);
+        p.drawLine(c.x() - 4, c.y() - 3, c.x() + 4, c.y() - 3);
+        break;
+    default: // close: a cross
+        for (int d = 0; d < 2; ++d) {
+            p.setPen(QPen(colour, 1));
+            p.drawLine(c.x() - 4 + d, c.y() - 3, c.x() + 2 + d, c.y() + 3);
+            p.drawLine(c.x() + 2 + d, c.y() - 3, c.x() - 4 + d, c.y() + 3);
+        }
+        break;
+    }
+}
+
 } // namespace
 
 TGradientForm::TGradientForm(Qt::WindowFlags extraFlags)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint |
-                           extraFlags) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | extraFlags),
+      caption_(inactiveCaptionColour(QApplication::palette()),
+               activeCaptionColour(QApplication::palette())) {
     setFont(formFont());
+    makeCaptionFont();
 }
 
 QFont TGradientForm::formFont() {
-    return sansFont(14);
+    return windowFont(14);
 }
 QFont TGradientForm::controlFont() {
-    return sansFont(11);
+    return windowFont(11);
 }
 
 void TGradientForm::formLoaded() {
-    setFixedSize(kClientWidth, kClientHeight);
-    setStyleSheet(QString::fromLatin1(kGroupStyle));
-    for (QWidget* child : findChildren<QWidget*>())
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("clientArea"));
+    client_->setAutoFillBackground(true);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child == client_)
+            continue;
+        const bool hidden =
+            child->testAttribute(Qt::WA_WState_ExplicitShowHide) && child->isHidden();
+        child->setParent(client_);
+        child->setVisible(!hidden);
+    }
+    for (QWidget* child : client_->findChildren<QWidget*>()) {
+        child->setStyle(WizardStyle::instance());
         child->setFont(controlFont());
-    for (QLabel* label : findChildren<QLabel*>())
+    }
+    for (QLabel* label : client_->findChildren<QLabel*>())
         if (label->property("autoSize").toBool())
             label->adjustSize();
     // A caption, an address or a path is taken whole, however long.
-    for (QLineEdit* edit : findChildren<QLineEdit*>())
+    for (QLineEdit* edit : client_->findChildren<QLineEdit*>())
         edit->setMaxLength(std::numeric_limits<int>::max());
+    layOut();
     centreOnScreen();
+}
+
+void TGradientForm::makeCaptionFont() {
+    captionFont_ = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+}
+
+// The frame, the caption bar of a height that fits the caption font, and the client area.
+void TGradientForm::layOut() {
+    CaptionMetrics metrics;
+    metrics.captionHeight =
+        std::max(metrics.captionHeight, QFontMetrics(captionFont_).height() + 4);
+    const int width = kClientWidth + 2 * metrics.dialogFrameX;
+    layout_ = vorrel::captionLayout(width, kBorderStyle, kBorderIcons, metrics);
+    const int clientTop = layout_.caption.top + metrics.captionHeight;
+    setFixedSize(width, clientTop + kClientHeight + metrics.dialogFrameY);
+    if (client_)
+        client_->setGeometry(metrics.dialogFrameX, clientTop, kClientWidth, kClientHeight);
 }
 
 void TGradientForm::centreOnScreen() {
@@ -70,6 +139,24 @@ void TGradientForm::centreOnScreen() {
         const QRect area = screen->availableGeometry();
         move(area.center() - rect().center());
     }
+}
+
+void TGradientForm::buildColorTables() {
+    caption_.buildColorTables(inactiveCaptionColour(palette()), activeCaptionColour(palette()));
+}
+
+void TGradientForm::setGradientColors(int count) {
+    if (caption_.setGradientColors(count))
+        update(toQRect(layout_.caption));
+}
+
+void TGradientForm::setPaintGradient(TGFPaintWhen when) {
+    if (caption_.setPaintGradient(when))
+        update(toQRect(layout_.caption));
+}
+
+bool TGradientForm::isFormActive() const {
+    return isActiveWindow();
 }
 
 void TGradientForm::setStaysOnTop(bool onTop) {
@@ -84,6 +171,166 @@ void TGradientForm::setStaysOnTop(bool onTop) {
         QWidget::show();
         reshowing_ = false;
     }
+}
+
+QPixmap TGradientForm::captionImage(bool active) const {
+    const Rect& caption = layout_.caption;
+    QPixmap image(caption.width(), caption.height());
+    QPainter p(&image);
+    const CaptionBackground background = caption_.background(active);
+    if (!background.gradient) {
+        p.fillRect(image.rect(), toColor(background.solid));
+    } else {
+        const ColorTable& table = caption_.table(background.activeTable);
+        const int count = caption_.gradientColors();
+        if (QPixmap::defaultDepth() <= 8) {
+            // A screen with a palette: one band of each colour.
+            const auto bands = gradientBands(image.width(), count);
+            for (int i = 0; i < count; ++i)
+                p.fillRect(bands[std::size_t(i)].first, 0,
+                           bands[std::size_t(i)].second - bands[std::size_t(i)].first,
+                           image.height(), toColor(table[std::size_t(i)]));
+        } else {
+            // Else one pixel of each colour, stretched over the whole bar in one copy.
+            QImage strip(count, 1, QImage::Format_RGB32);
+            for (int i = 0; i < count; ++i)
+                strip.setPixel(i, 0, toColor(table[std::size_t(i)]).rgb());
+            p.drawImage(image.rect(), strip);
+        }
+    }
+    if (!layout_.icon.empty()) {
+        QIcon icon = windowIcon();
+        if (icon.isNull())
+            icon = style()->standardIcon(QStyle::SP_DesktopIcon);
+        icon.paint(&p, toQRect(layout_.icon));
+    }
+    drawCaptionButtons(p);
+    const QRect text = toQRect(layout_.text);
+    p.setFont(captionFont_);
+    p.setPen(Qt::white);
+    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+               p.fontMetrics().elidedText(windowTitle(), Qt::ElideRight, text.width()));
+    return image;
+}
+
+void TGradientForm::drawCaptionButtons(QPainter& p) const {
+    const struct {
+        const Rect& box;
+        bool enabled;
+        CaptionButton button;
+        int glyph;
+    } buttons[] = {{layout_.minimize, layout_.minimizeEnabled, CaptionButton::Minimize, 0},
+                   {layout_.maximize, layout_.maximizeEnabled, CaptionButton::None, 1},
+                   {layout_.close, true, CaptionButton::Close, 2}};
+    for (const auto& b : buttons) {
+        if (b.box.empty())
+            continue;
+        const QRect box = toQRect(b.box);
+        const bool sunken = b.enabled && pressed_ == b.button && pressedInside_;
+        const QBrush face = palette().button();
+        qDrawWinButton(&p, box, palette(), sunken, &face);
+        const QRect glyph = box.translated(sunken ? 1 : 0, sunken ? 1 : 0);
+        if (b.enabled) {
+            drawGlyph(p, glyph, b.glyph, palette().color(QPalette::Active, QPalette::ButtonText));
+        } else {
+            // Engraved, as a disabled button shows it.
+            drawGlyph(p, glyph.translated(1, 1), b.glyph, palette().color(QPalette::Light));
+            drawGlyph(p, glyph, b.glyph, palette().color(QPalette::Disabled, QPalette::ButtonText));
+        }
+    }
+}
+
+void TGradientForm::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    qDrawWinPanel(&p, rect(), palette(), false);
+    const QRect caption = toQRect(layout_.caption);
+    if (event->rect().intersects(caption)) {
+        p.drawPixmap(caption.topLeft(), captionImage(isFormActive()));
+        ++captionPaints_;
+    }
+}
+
+TGradientForm::CaptionButton TGradientForm::buttonAt(QPoint at) const {
+    const QPoint inCaption = at - toQRect(layout_.caption).topLeft();
+    if (toQRect(layout_.close).contains(inCaption))
+        return CaptionButton::Close;
+    if (layout_.minimizeEnabled && toQRect(layout_.minimize).contains(inCaption))
+        return CaptionButton::Minimize;
+    return CaptionButton::None;
+}
+
+void TGradientForm::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (event->button() != Qt::LeftButton || !toQRect(layout_.caption).contains(at)) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    pressed_ = buttonAt(at);
+    if (pressed_ != CaptionButton::None) {
+        pressedInside_ = true;
+        update(toQRect(layout_.caption));
+        return;
+    }
+    // The window system moves the window where it can (Wayland too); without a window manager
+    // the window follows the mouse itself.
+    if (!windowHandle() || !windowHandle()->startSystemMove())
+        dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void TGradientForm::mouseMoveEvent(QMouseEvent* event) {
+    if (dragOffset_) {
+        move(event->globalPosition().toPoint() - *dragOffset_);
+    } else if (pressed_ != CaptionButton::None) {
+        const bool inside = buttonAt(event->position().toPoint()) == pressed_;
+        if (inside != pressedInside_) {
+            pressedInside_ = inside;
+            update(toQRect(layout_.caption));
+        }
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void TGradientForm::mouseReleaseEvent(QMouseEvent* event) {
+    dragOffset_.reset();
+    const CaptionButton released = pressedInside_ ? pressed_ : CaptionButton::None;
+    pressed_ = CaptionButton::None;
+    pressedInside_ = false;
+    update(toQRect(layout_.caption));
+    if (released == CaptionButton::Minimize)
+        showMinimized();
+    else if (released == CaptionButton::Close)
+        close();
+    QWidget::mouseReleaseEvent(event);
+}
+
+bool TGradientForm::event(QEvent* event) {
+    // A window shown again after being minimised repaints its caption in its state.
+    if (event->type() == QEvent::WindowStateChange)
+        update(toQRect(layout_.caption));
+    // The desktop's fonts changed: the caption font, and the bar's height with it.
+    if (event->type() == QEvent::ApplicationFontChange) {
+        makeCaptionFont();
+        layOut();
+        update();
+    }
+    return QWidget::event(event);
+}
+
+void TGradientForm::changeEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ActivationChange:
+    case QEvent::WindowTitleChange:
+        update(toQRect(layout_.caption));
+        break;
+    case QEvent::PaletteChange:
+        buildColorTables();
+        update();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
 }
 
 void TGradientForm::showEvent(QShowEvent* event) {

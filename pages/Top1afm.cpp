@@ -9,7 +9,7 @@ namespace vorrel {
 
 Top1afm::Top1afm(Wizard& wizard) : WizardPage(wizard), ui(std::make_unique<Ui::Top1afm>()) {
     ui->setupUi(this);
-    formLoaded();
+    pageLoaded();
     setDefaultButton(ui->bb1);
     whatsThis_ = new WhatsThisHelp(this, ui->WhatsThis1, wizard.help());
 

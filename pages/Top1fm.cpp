@@ -12,7 +12,7 @@ namespace vorrel {
 
 Top1fm::Top1fm(Wizard& wizard) : WizardPage(wizard), ui(std::make_unique<Ui::Top1fm>()) {
     ui->setupUi(this);
-    formLoaded();
+    pageLoaded();
     setDefaultButton(ui->bb1);
     // The display method's group has a menu of its own, made before the other controls' menu
     // so that it keeps its own.

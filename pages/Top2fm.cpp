@@ -9,7 +9,7 @@ namespace vorrel {
 
 Top2fm::Top2fm(Wizard& wizard) : WizardPage(wizard), ui(std::make_unique<Ui::Top2fm>()) {
     ui->setupUi(this);
-    formLoaded();
+    pageLoaded();
     setDefaultButton(ui->bb1);
     list_ = new EntryListControl(
         ui->ListBox1, [this] { wizard_.guarded([this] { bb7Click(); }); },

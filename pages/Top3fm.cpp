@@ -12,7 +12,7 @@ namespace vorrel {
 Top3fm::Top3fm(Wizard& wizard)
     : WizardPage(wizard, Qt::WindowStaysOnTopHint), ui(std::make_unique<Ui::Top3fm>()) {
     ui->setupUi(this);
-    formLoaded();
+    pageLoaded();
     setDefaultButton(ui->BitBtn1);
     setCancelButton(ui->BitBtn2);
 

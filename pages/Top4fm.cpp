@@ -10,7 +10,7 @@ namespace vorrel {
 Top4fm::Top4fm(Wizard& wizard)
     : WizardPage(wizard, Qt::WindowStaysOnTopHint), ui(std::make_unique<Ui::Top4fm>()) {
     ui->setupUi(this);
-    formLoaded();
+    pageLoaded();
     setDefaultButton(ui->bb1);
     list_ = new EntryListControl(
         ui->ListBox1, [this] { wizard_.guarded([this] { bb7Click(); }); },

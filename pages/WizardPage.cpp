@@ -1,7 +1,9 @@
 #include "pages/WizardPage.h"
 
 #include "app/Platform.h"
+#include "app/ToolPickerForm.h"
 #include "app/Wizard.h"
+#include "chrome/PaintBox.h"
 #include "chrome/QtText.h"
 
 #include <QAbstractButton>
@@ -16,6 +18,17 @@ WizardPage::WizardPage(Wizard& wizard, Qt::WindowFlags extraFlags)
 
 void WizardPage::FormClose() {
     wizard_.endProgram();
+}
+
+void WizardPage::pageLoaded() {
+    formLoaded();
+    if (auto* pb2 = findChild<PaintBox*>(QStringLiteral("pb2")))
+        pb2->onPaint = [this](PaintBox& box, QPainter& painter) { pb2Paint(box, painter); };
+}
+
+void WizardPage::pb2Paint(PaintBox& box, QPainter& painter) {
+    wizard_.picker().PaintWizardPicture(QStringLiteral("bmpHalfWiz"), QStringLiteral("bmpFullWiz"),
+                                        box, painter);
 }
 
 void WizardPage::onClick(QAbstractButton* button, std::function<void()> handler) {

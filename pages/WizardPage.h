@@ -11,9 +11,11 @@ class QAbstractButton;
 class QAction;
 class QLineEdit;
 class QMenu;
+class QPainter;
 
 namespace vorrel {
 
+class PaintBox;
 class Wizard;
 
 // A wizard window: the close box ends the program, and every handler runs guarded, so that an
@@ -26,6 +28,11 @@ public:
 
 protected:
     void FormClose() override;
+
+    // Finishes the page once its form has made the controls: what every wizard window does
+    // (formLoaded), and the side picture, which the tool picker's painter draws.
+    void pageLoaded();
+    void pb2Paint(PaintBox& box, QPainter& painter);
 
     void onClick(QAbstractButton* button, std::function<void()> handler);
     void onTriggered(QAction* action, std::function<void()> handler);

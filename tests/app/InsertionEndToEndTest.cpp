@@ -242,7 +242,10 @@ private slots:
         test::RecordingHelp help;
         test::ScriptedFilePicker filePicker;
         test::RecordingProcesses processes;
-        Wizard wizard({boxes, picker, lifetime, generator, filePicker, help, processes, "/"});
+        test::FixedScreen screen;
+        test::CountingSplash splash;
+        Wizard wizard(
+            {boxes, picker, lifetime, generator, filePicker, help, processes, "/", screen, splash});
         wizard.start();
         wizard.moveTo(WizardWindow::Options);
         QTest::mouseClick(wizard.window(WizardWindow::Options)->findChild<QPushButton*>("bb1"),
@@ -265,7 +268,10 @@ private slots:
         test::RecordingHelp help;
         test::ScriptedFilePicker filePicker;
         test::RecordingProcesses processes;
-        Wizard wizard({boxes, none, lifetime, generator, filePicker, help, processes, "/"});
+        test::FixedScreen screen;
+        test::CountingSplash splash;
+        Wizard wizard(
+            {boxes, none, lifetime, generator, filePicker, help, processes, "/", screen, splash});
         wizard.start();
         QTest::mouseClick(
             wizard.window(WizardWindow::ToolPicker)->findChild<QPushButton*>("BitBtn1"),

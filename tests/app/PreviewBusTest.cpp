@@ -52,8 +52,10 @@ private slots:
         test::ScriptedFilePicker files;
         test::RecordingHelp help;
         test::RecordingProcesses processes;
-        Wizard wizard(
-            {messages, host, lifetime, insertion, files, help, processes, "/opt/my vorrel/"});
+        test::FixedScreen screen;
+        test::CountingSplash splash;
+        Wizard wizard({messages, host, lifetime, insertion, files, help, processes,
+                       "/opt/my vorrel/", screen, splash});
         wizard.start();
         QVERIFY(!wizard.noHost());
 

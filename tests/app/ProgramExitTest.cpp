@@ -15,6 +15,7 @@
 
 namespace {
 constexpr const char* kMessageBoxChild = "--message-box-child";
+constexpr const char* kSplashChild = "--splash-child";
 
 QString binDir() {
     return QProcessEnvironment::systemEnvironment().value("VORREL_BIN_DIR");
@@ -95,6 +96,21 @@ int runMessageBoxChild(QApplication& app) {
     });
     return vorrel::runProgram(app);
 }
+
+// The real program started without a host, reporting when its splash is up.
+int runSplashChild(QApplication& app) {
+    auto* reporter = new QTimer(&app);
+    QObject::connect(reporter, &QTimer::timeout, [reporter] {
+        if (QWidget* modal = QApplication::activeModalWidget();
+            modal && modal->objectName() == "frmSplash") {
+            std::printf("splash open\n");
+            std::fflush(stdout);
+            reporter->stop();
+        }
+    });
+    reporter->start(20);
+    return vorrel::runProgram(app);
+}
 } // namespace
 
 class ProgramExitTest : public QObject {
@@ -121,6 +137,16 @@ private slots:
         QVERIFY(vorrel.waitForLine("message box open", 10000));
         postMessage(1148);
         QVERIFY(vorrel.endsCleanlyWithin(2000));
+    }
+
+    void message1148EndsTheProgramWhileTheSplashIsUp() {
+        Child vorrel;
+        QVERIFY(vorrel.start(QCoreApplication::applicationFilePath(), {kSplashChild}));
+        QVERIFY(vorrel.waitForLine("splash open", 10000));
+        QTRY_VERIFY_WITH_TIMEOUT(programIsOnTheBus(), 10000);
+        postMessage(1148);
+        // Sooner than the splash would have closed by itself.
+        QVERIFY(vorrel.endsCleanlyWithin(1500));
     }
 
     void terminationSignalsEndTheProgramInOrder_data() {
@@ -153,6 +179,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc > 1 && QByteArray(argv[1]) == kMessageBoxChild)
         return runMessageBoxChild(app);
+    if (argc > 1 && QByteArray(argv[1]) == kSplashChild)
+        return runSplashChild(app);
     ProgramExitTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -62,10 +62,10 @@ private slots:
             QWidget* window = d.window(kWindowNames[i]);
             QVERIFY2(window, qPrintable(kWindowNames[i]));
             QCOMPARE(window->windowTitle(), captions[i]);
-            QCOMPARE(window->minimumSize(), QSize(417, 287));
-            QCOMPARE(window->maximumSize(), QSize(417, 287));
-            QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
-            QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+            // The controls' area under the caption bar; the window around it cannot be resized.
+            QCOMPARE(window->findChild<QWidget*>("clientArea")->size(), QSize(417, 287));
+            QCOMPARE(window->minimumSize(), window->maximumSize());
+            QVERIFY(window->minimumWidth() > 417 && window->minimumHeight() > 287);
         }
     }
 

@@ -91,6 +91,20 @@ public:
     }
 };
 
+// A screen of the colour depth the test sets.
+class FixedScreen : public Screen {
+public:
+    int depth = 24;
+    int colourDepth() override { return depth; }
+};
+
+// A splash that only counts its showings.
+class CountingSplash : public Splash {
+public:
+    int shown = 0;
+    void show() override { ++shown; }
+};
+
 // A host link whose answers the test sets.
 class FakeHostLink : public HostEditorLink {
 public:

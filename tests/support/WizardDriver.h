@@ -32,6 +32,8 @@ public:
     RecordingHelp help;
     ScriptedFilePicker files;
     RecordingProcesses processes;
+    FixedScreen screen;
+    CountingSplash splash;
     std::unique_ptr<ProgramLifetime> lifetime;
     std::unique_ptr<Wizard> wizard;
 
@@ -43,9 +45,10 @@ public:
         recordingInsertion = RecordingInsertion();
         lifetime = std::make_unique<ProgramLifetime>();
         processes.log.clear();
+        splash.shown = 0;
         wizard = std::make_unique<Wizard>(
             WizardServices{messages, host, *lifetime, insertion ? *insertion : recordingInsertion,
-                           files, help, processes, "/opt/vorrel/"});
+                           files, help, processes, "/opt/vorrel/", screen, splash});
         wizard->start();
     }
 

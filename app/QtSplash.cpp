@@ -1,0 +1,12 @@
+#include "app/QtSplash.h"
+
+#include "app/TfrmSplash.h"
+
+namespace vorrel {
+
+void QtSplash::show() {
+    TfrmSplash splash;
+    splash.exec();
+}
+
+} // namespace vorrel
