@@ -1,8 +1,8 @@
-// The wizard's windows under load. The Animated Buttons page with a long list: adding one more
-// button (the four edits filled and Add pressed) and reading the wizard's values off the windows,
-// as Finished does. Preview without a host: from the click until the event loop has the program
-// back, with a real process started by the desktop's default application for web pages (a
-// quick one made for the benchmark). Run offscreen:
+// The wizard's windows under load. A repaint of the caption bar. The Animated Buttons page with a
+// long list: adding one more button (the four edits filled and Add pressed) and reading the
+// wizard's values off the windows, as Finished does. Preview without a host: from the click until
+// the event loop has the program back, with a real process started by the desktop's default
+// application for web pages (a quick one made for the benchmark). Run offscreen:
 //   QT_QPA_PLATFORM=offscreen build/bench/pages_bench
 
 #include "launch/QtProcessStarter.h"
@@ -11,10 +11,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QPainter>
 #include <QTemporaryDir>
 
 namespace {
 
+using vorrel::Rect;
 using vorrel::test::WizardDriver;
 
 // A wizard whose button list already holds `count` entries, on the button page.
@@ -53,6 +55,21 @@ void ReadCurrentState(benchmark::State& state) {
         benchmark::DoNotOptimize(d.wizard->currentState());
 }
 BENCHMARK(ReadCurrentState)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
+
+// The caption bar composed off screen and drawn, as a repaint of the bar does it.
+void CaptionRepaint(benchmark::State& state) {
+    WizardDriver d;
+    d.host.running = true;
+    d.start();
+    auto* picker = qobject_cast<vorrel::TGradientForm*>(WizardDriver::window("ToolPickerForm"));
+    const Rect& bar = picker->captionLayout().caption;
+    QImage screen(picker->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&screen);
+        painter.drawPixmap(bar.left, bar.top, picker->captionImage(true));
+    }
+}
+BENCHMARK(CaptionRepaint)->Unit(benchmark::kMicrosecond);
 
 // The desktop's program for web pages, for this run: `true`, which starts and ends at once.
 void useQuickBrowser(const QTemporaryDir& folder) {
