@@ -32,7 +32,7 @@ build: configure
 # Draws the pictures in resources/images again from their source, tools/artwork.
 artwork: configure
 	@cmake --build $(BUILD) --target draw_artwork -j$(JOBS)
-	$(BUILD)/tools/artwork/draw_artwork resources/images resources/examples
+	$(BUILD)/tools/artwork/draw_artwork resources
 
 clean:
 	rm -rf $(BUILD)

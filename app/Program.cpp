@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QIcon>
 
 namespace vorrel {
 
@@ -32,6 +33,12 @@ std::string programFolder() {
 
 int runProgram(QApplication& application) {
     application.setApplicationName(QStringLiteral("Vorrel"));
+    // The icon of the caption bars, the message boxes and the desktop's task list. The larger
+    // sizes are the desktop entry's; decoding them here would only slow the start.
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48})
+        icon.addFile(QStringLiteral(":/icons/vorrel-%1.png").arg(size), QSize(size, size));
+    application.setWindowIcon(icon);
     // The wizard ends only on Cancel, a close box or message 1148, never because its windows
     // are all hidden for a moment.
     application.setQuitOnLastWindowClosed(false);

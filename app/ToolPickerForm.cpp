@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRgb>
+#include <QTimer>
 
 namespace vorrel {
 
@@ -54,6 +55,14 @@ void ToolPickerForm::FormShow() {
     if (noHost_ && firstShow_) {
         wizard_.splash().show();
         firstShow_ = false;
+    }
+}
+
+void ToolPickerForm::paintEvent(QPaintEvent* event) {
+    WizardPage::paintEvent(event);
+    if (!pagesAskedFor_) {
+        pagesAskedFor_ = true;
+        QTimer::singleShot(0, this, [this] { wizard_.ensurePages(); });
     }
 }
 

@@ -46,6 +46,7 @@ public:
 
 protected:
     void FormShow() override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -56,6 +57,7 @@ private:
     std::unique_ptr<Ui::ToolPickerForm> ui;
     bool firstShow_ = true;
     bool noHost_ = true;
+    bool pagesAskedFor_ = false;
     // Opens the example pages without a host; its failure shows nothing.
     TExecFile ExecFile1;
 };

@@ -17,6 +17,14 @@ Wizard::Wizard(WizardServices services) : services_(services) {
     // The tool picker comes first so that it is the main window; its creation runs the
     // host-running test, before any page exists.
     picker_ = std::make_unique<ToolPickerForm>(*this);
+}
+
+// The pages, hidden, in their order. The tool picker asks for them once it has been drawn, so
+// that the program's first window is on the screen sooner; anything that needs a page before
+// then makes them at once.
+void Wizard::ensurePages() {
+    if (op1fm_)
+        return;
     op1afm_ = std::make_unique<Top1afm>(*this);
     op2fm_ = std::make_unique<Top2fm>(*this);
     op3fm_ = std::make_unique<Top3fm>(*this);
@@ -30,7 +38,9 @@ void Wizard::start() {
     picker_->show();
 }
 
-TGradientForm* Wizard::window(WizardWindow which) const {
+TGradientForm* Wizard::window(WizardWindow which) {
+    if (which != WizardWindow::ToolPicker)
+        ensurePages();
     switch (which) {
     case WizardWindow::ToolPicker:
         return picker_.get();
@@ -94,7 +104,8 @@ bool Wizard::noHost() const {
     return picker_->noHost();
 }
 
-WizardState Wizard::currentState() const {
+WizardState Wizard::currentState() {
+    ensurePages();
     WizardState state;
     picker_->readInto(state);
     state.backPage = backPage_;

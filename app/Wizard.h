@@ -53,7 +53,9 @@ public:
     // Shows the tool picker.
     void start();
 
-    TGradientForm* window(WizardWindow which) const;
+    // A wizard window; the pages are made when the first one is asked for.
+    TGradientForm* window(WizardWindow which);
+    void ensurePages();
     ToolPickerForm& picker() const { return *picker_; }
 
     // Hides the visible wizard window, then shows `target`.
@@ -82,7 +84,7 @@ public:
     Splash& splash() const { return services_.splash; }
 
     // The wizard's values as the controls hold them now: what an insertion started now would use.
-    WizardState currentState() const;
+    WizardState currentState();
 
 private:
     WizardServices services_;

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kRounds = 20;
+constexpr int kRounds = 40;
 
 double median(std::vector<double> times) {
     std::sort(times.begin(), times.end());

@@ -50,6 +50,8 @@ public:
             WizardServices{messages, host, *lifetime, insertion ? *insertion : recordingInsertion,
                            files, help, processes, "/opt/vorrel/", screen, splash});
         wizard->start();
+        // The pages as the program has them once its first window has been drawn.
+        wizard->ensurePages();
     }
 
     static QWidget* window(const QString& name) {

@@ -1,8 +1,11 @@
-// Draws the program's pictures and the example pages' images, and writes them into the two
-// folders given, as the resources are kept:
+// Draws the program's pictures (the side picture, the splash, the glyphs, the icon) and the
+// example pages' images, and writes them into the resources folder given, where they are kept:
 //   make artwork
 // Every picture is drawn here at its final size, pixel for pixel where it is small, so that it
-// stays crisp; the files in resources/images are this program's output and are not edited.
+// stays crisp; the pictures in resources/ are this program's output and are not edited.
+
+#include "ImageFiles.h"
+#include "Scenes.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +16,8 @@
 
 #include <cstdio>
 #include <functional>
+
+using namespace artwork;
 
 namespace {
 
@@ -95,92 +100,6 @@ void addToList(QPainter& p) {
     p.drawPath(arrow);
 }
 
-// A GIF of at most 256 colours. Qt reads GIFs but does not write them, so this writes the
-// simplest valid kind: every pixel a literal LZW code of 9 bits, with a clear code often enough
-// that the code size never grows.
-QByteArray gif(const QImage& picture) {
-    // The picture's own colours when there are few enough, so that nothing is banded.
-    QList<QRgb> colours;
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < rgb.height() && colours.size() <= 256; ++y)
-        for (int x = 0; x < rgb.width() && colours.size() <= 256; ++x)
-            if (!colours.contains(rgb.pixel(x, y)))
-                colours << rgb.pixel(x, y);
-    const QImage image =
-        colours.size() <= 256
-            ? rgb.convertToFormat(QImage::Format_Indexed8, colours, Qt::ThresholdDither)
-            : rgb.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
-    QByteArray out("GIF89a");
-    const auto word = [&out](int value) {
-        out += char(value & 0xFF);
-        out += char((value >> 8) & 0xFF);
-    };
-    word(image.width());
-    word(image.height());
-    out += char(0xF7); // a global table of 256 colours
-    out += char(0);
-    out += char(0);
-    QList<QRgb> table = image.colorTable();
-    table.resize(256, qRgb(0, 0, 0));
-    for (QRgb colour : table) {
-        out += char(qRed(colour));
-        out += char(qGreen(colour));
-        out += char(qBlue(colour));
-    }
-    out += ',';
-    word(0);
-    word(0);
-    word(image.width());
-    word(image.height());
-    out += char(0);
-    out += char(8); // LZW minimum code size
-
-    QByteArray codes;
-    quint32 bits = 0;
-    int bitCount = 0;
-    const auto put = [&](int code) {
-        bits |= quint32(code) << bitCount;
-        bitCount += 9;
-        while (bitCount >= 8) {
-            codes += char(bits & 0xFF);
-            bits >>= 8;
-            bitCount -= 8;
-        }
-    };
-    constexpr int kClear = 256, kEnd = 257;
-    int sinceClear = 0;
-    put(kClear);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (sinceClear == 250) {
-                put(kClear);
-                sinceClear = 0;
-            }
-            put(image.pixelIndex(x, y));
-            ++sinceClear;
-        }
-    }
-    put(kEnd);
-    if (bitCount > 0)
-        codes += char(bits & 0xFF);
-    for (qsizetype at = 0; at < codes.size(); at += 255) {
-        const QByteArray block = codes.mid(at, 255);
-        out += char(block.size());
-        out += block;
-    }
-    out += char(0);
-    out += ';';
-    return out;
-}
-
-bool saveGif(const QImage& image, const QString& path) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(gif(image)) > 0)
-        return true;
-    std::fprintf(stderr, "could not write %s\n", qPrintable(path));
-    return false;
-}
-
 // A button of the Animated Buttons example: a rounded bar with its word, blue normally and
 // orange under the mouse.
 QImage exampleButton(const QString& word, bool lit) {
@@ -232,31 +151,37 @@ QImage goButton() {
     return image;
 }
 
-bool save(const QImage& image, const QString& path) {
-    if (image.save(path))
-        return true;
-    std::fprintf(stderr, "could not write %s\n", qPrintable(path));
-    return false;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: draw_artwork IMAGES_FOLDER EXAMPLES_FOLDER\n");
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: draw_artwork RESOURCES_FOLDER\n");
         return 2;
     }
-    const QDir images(QString::fromLocal8Bit(argv[1]));
-    const QDir examples(QString::fromLocal8Bit(argv[2]));
-    bool ok = save(draw({16, 16}, folder), images.filePath("folder.png"));
-    ok = save(draw({28, 28}, addToList), images.filePath("add.png")) && ok;
+    const QDir resources(QString::fromLocal8Bit(argv[1]));
+    for (const char* folder : {"images", "bitmaps", "icons", "examples"})
+        resources.mkpath(QString::fromLatin1(folder));
+    const auto in = [&resources](const QString& file) { return resources.filePath(file); };
+
+    bool ok = saveImage(draw({16, 16}, folder), in("images/folder.png"));
+    ok = saveImage(draw({28, 28}, addToList), in("images/add.png")) && ok;
+
+    const QImage side = sidePicture();
+    ok = saveImage(side, in("bitmaps/bmpFullWiz.bmp"), "BMP") && ok;
+    ok = saveImage(withPalette(side, 256), in("bitmaps/bmpHalfWiz.bmp"), "BMP") && ok;
+    ok = saveImage(withPalette(splashPicture(), 256), in("bitmaps/splash.bmp"), "BMP") && ok;
+    ok = writeFile(in("bitmaps/preview.bmp"), bmp4Bytes(previewGlyph(), kGlyphPalette)) && ok;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        ok = saveImage(appIcon(size), in(QString("icons/vorrel-%1.png").arg(size))) && ok;
+
     for (const char* word : {"Clock", "Timer", "Search"}) {
         const QString name = QString::fromLatin1(word).toLower();
-        ok = saveGif(exampleButton(word, false), examples.filePath(name + ".gif")) && ok;
-        ok = saveGif(exampleButton(word, true), examples.filePath(name + "_on.gif")) && ok;
+        ok = writeFile(in("examples/" + name + ".gif"), gifBytes(exampleButton(word, false))) && ok;
+        ok = writeFile(in("examples/" + name + "_on.gif"), gifBytes(exampleButton(word, true))) &&
+             ok;
     }
-    ok = saveGif(goButton(), examples.filePath("go.gif")) && ok;
+    ok = writeFile(in("examples/go.gif"), gifBytes(goButton())) && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,249 @@
+#include "ImageFiles.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace artwork {
+
+namespace {
+
+int distance(QRgb a, QRgb b) {
+    const int r = qRed(a) - qRed(b), g = qGreen(a) - qGreen(b), bl = qBlue(a) - qBlue(b);
+    return r * r * 3 + g * g * 4 + bl * bl * 2;
+}
+
+int nearest(const QList<QRgb>& palette, QRgb colour) {
+    int best = 0;
+    for (int i = 1; i < palette.size(); ++i)
+        if (distance(palette[i], colour) < distance(palette[best], colour))
+            best = i;
+    return best;
+}
+
+// A box of pixels' colours, split along its widest component until there are enough boxes.
+struct Box {
+    std::vector<QRgb> pixels;
+    int widest = 0; // 0 red, 1 green, 2 blue
+    int range = 0;
+
+    static int component(QRgb c, int which) {
+        return which == 0 ? qRed(c) : which == 1 ? qGreen(c) : qBlue(c);
+    }
+    void measure() {
+        range = -1;
+        for (int which = 0; which < 3; ++which) {
+            int low = 255, high = 0;
+            for (QRgb p : pixels) {
+                low = std::min(low, component(p, which));
+                high = std::max(high, component(p, which));
+            }
+            if (high - low > range) {
+                range = high - low;
+                widest = which;
+            }
+        }
+    }
+    QRgb average() const {
+        long long r = 0, g = 0, b = 0;
+        for (QRgb p : pixels) {
+            r += qRed(p);
+            g += qGreen(p);
+            b += qBlue(p);
+        }
+        const auto n = static_cast<long long>(pixels.size());
+        return qRgb(int((r + n / 2) / n), int((g + n / 2) / n), int((b + n / 2) / n));
+    }
+};
+
+QList<QRgb> medianCut(const QImage& rgb, int colours) {
+    std::vector<Box> boxes(1);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            boxes[0].pixels.push_back(rgb.pixel(x, y));
+    boxes[0].measure();
+    while (int(boxes.size()) < colours) {
+        auto widest = std::max_element(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) {
+            return a.range * std::log2(double(a.pixels.size()) + 1) <
+                   b.range * std::log2(double(b.pixels.size()) + 1);
+        });
+        if (widest->range <= 0)
+            break;
+        Box& box = *widest;
+        const int which = box.widest;
+        std::sort(box.pixels.begin(), box.pixels.end(), [which](QRgb a, QRgb b) {
+            return Box::component(a, which) < Box::component(b, which);
+        });
+        Box upper;
+        upper.pixels.assign(box.pixels.begin() + std::ptrdiff_t(box.pixels.size() / 2),
+                            box.pixels.end());
+        box.pixels.resize(box.pixels.size() / 2);
+        box.measure();
+        upper.measure();
+        boxes.push_back(std::move(upper));
+    }
+    QList<QRgb> palette;
+    for (const Box& box : boxes)
+        palette << box.average();
+    return palette;
+}
+
+} // namespace
+
+QImage withPalette(const QImage& picture, int colours) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    QList<QRgb> palette;
+    for (int y = 0; y < rgb.height() && palette.size() <= colours; ++y)
+        for (int x = 0; x < rgb.width() && palette.size() <= colours; ++x)
+            if (!palette.contains(rgb.pixel(x, y)))
+                palette << rgb.pixel(x, y);
+    if (palette.size() > colours) {
+        palette = medianCut(rgb, colours);
+        // The colour of the bottom-left pixel stays exact: it may be a colour the program
+        // looks for.
+        const QRgb key = rgb.pixel(0, rgb.height() - 1);
+        palette[nearest(palette, key)] = key;
+    }
+    QImage indexed(rgb.size(), QImage::Format_Indexed8);
+    indexed.setColorTable(palette);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            indexed.setPixel(x, y, uint(nearest(palette, rgb.pixel(x, y))));
+    return indexed;
+}
+
+// The simplest valid GIF: every pixel a literal LZW code of 9 bits, with a clear code often
+// enough that the code size never grows. Qt reads GIFs but does not write them.
+QByteArray gifBytes(const QImage& picture) {
+    const QImage image = withPalette(picture, 256);
+    QByteArray out("GIF89a");
+    const auto word = [&out](int value) {
+        out += char(value & 0xFF);
+        out += char((value >> 8) & 0xFF);
+    };
+    word(image.width());
+    word(image.height());
+    out += char(0xF7); // a global table of 256 colours
+    out += char(0);
+    out += char(0);
+    QList<QRgb> table = image.colorTable();
+    table.resize(256, qRgb(0, 0, 0));
+    for (QRgb colour : table) {
+        out += char(qRed(colour));
+        out += char(qGreen(colour));
+        out += char(qBlue(colour));
+    }
+    out += ',';
+    word(0);
+    word(0);
+    word(image.width());
+    word(image.height());
+    out += char(0);
+    out += char(8); // LZW minimum code size
+
+    QByteArray codes;
+    quint32 bits = 0;
+    int bitCount = 0;
+    const auto put = [&](int code) {
+        bits |= quint32(code) << bitCount;
+        bitCount += 9;
+        while (bitCount >= 8) {
+            codes += char(bits & 0xFF);
+            bits >>= 8;
+            bitCount -= 8;
+        }
+    };
+    constexpr int kClear = 256, kEnd = 257;
+    int sinceClear = 0;
+    put(kClear);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (sinceClear == 250) {
+                put(kClear);
+                sinceClear = 0;
+            }
+            put(image.pixelIndex(x, y));
+            ++sinceClear;
+        }
+    }
+    put(kEnd);
+    if (bitCount > 0)
+        codes += char(bits & 0xFF);
+    for (qsizetype at = 0; at < codes.size(); at += 255) {
+        const QByteArray block = codes.mid(at, 255);
+        out += char(block.size());
+        out += block;
+    }
+    out += char(0);
+    out += ';';
+    return out;
+}
+
+// BITMAPFILEHEADER, BITMAPINFOHEADER, 16 palette entries, then the rows from the bottom up, two
+// pixels a byte, each row padded to four bytes. Qt writes BMPs of 1, 8 and 24 bits only.
+QByteArray bmp4Bytes(const QImage& picture, const QList<QRgb>& palette) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    const int rowBytes = ((rgb.width() + 1) / 2 + 3) / 4 * 4;
+    const int pixelsAt = 14 + 40 + 16 * 4;
+    const int size = pixelsAt + rowBytes * rgb.height();
+    QByteArray out;
+    const auto u16 = [&out](int v) {
+        out += char(v & 0xFF);
+        out += char((v >> 8) & 0xFF);
+    };
+    const auto u32 = [&](int v) {
+        u16(v & 0xFFFF);
+        u16((v >> 16) & 0xFFFF);
+    };
+    out += "BM";
+    u32(size);
+    u32(0);
+    u32(pixelsAt);
+    u32(40);
+    u32(rgb.width());
+    u32(rgb.height());
+    u16(1);
+    u16(4);
+    u32(0); // no compression
+    u32(rowBytes * rgb.height());
+    u32(2835); // 72 dpi
+    u32(2835);
+    u32(16);
+    u32(16);
+    for (int i = 0; i < 16; ++i) {
+        const QRgb c = i < palette.size() ? palette[i] : qRgb(0, 0, 0);
+        out += char(qBlue(c));
+        out += char(qGreen(c));
+        out += char(qRed(c));
+        out += char(0);
+    }
+    for (int y = rgb.height() - 1; y >= 0; --y) {
+        QByteArray row(rowBytes, '\0');
+        for (int x = 0; x < rgb.width(); ++x) {
+            const int index = nearest(palette, rgb.pixel(x, y));
+            row[x / 2] = char(row[x / 2] | (x % 2 == 0 ? index << 4 : index));
+        }
+        out += row;
+    }
+    return out;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+        return true;
+    std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    return false;
+}
+
+bool saveImage(const QImage& image, const QString& path, const char* format) {
+    if (image.save(path, format))
+        return true;
+    std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    return false;
+}
+
+} // namespace artwork

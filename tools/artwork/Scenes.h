@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+
+namespace artwork {
+
+// The pictures of the wizard putting script into a page.
+
+// The side picture of the wizard windows, 109 × 176, on one key colour (its bottom-left pixel)
+// that the program replaces by the window's own; the figure's edges against it are hard, so no
+// fringe of the key shows on a light or a dark window.
+QImage sidePicture();
+inline constexpr QRgb kSidePictureKey = 0xFFFF00FF; // magenta, nowhere in the figure
+
+// The splash, 471 × 285, light and calm where the program writes the version (at 288, 128) and
+// a notice (at 155, 260).
+QImage splashPicture();
+
+// The Preview button's glyph, 28 × 26, in the 16 colours of kGlyphPalette; its bottom-left
+// pixel's colour is the transparent key.
+QImage previewGlyph();
+extern const QList<QRgb> kGlyphPalette;
+
+// The program's icon at `size` × `size`, on a transparent ground.
+QImage appIcon(int size);
+
+} // namespace artwork
