@@ -93,7 +93,7 @@ QList<QRgb> medianCut(const QImage& rgb, int colours) {
 
 } // namespace
 
-QImage withPalette(const QImage& picture, int colours) {
+QImage withPalette(const QImage& picture, int colours, bool dither) {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     QList<QRgb> palette;
     for (int y = 0; y < rgb.height() && palette.size() <= colours; ++y)
@@ -108,10 +108,41 @@ QImage withPalette(const QImage& picture, int colours) {
         palette[nearest(palette, key)] = key;
     }
     QImage indexed(rgb.size(), QImage::Format_Indexed8);
+    indexed.fill(0); // the rows' padding too, so that the files come out the same every time
     indexed.setColorTable(palette);
-    for (int y = 0; y < rgb.height(); ++y)
+    // Floyd-Steinberg: each pixel's error is passed on to the pixels not yet chosen.
+    std::vector<double> error(std::size_t(rgb.width() + 2) * 2 * 3, 0.0);
+    const auto at = [&](int row, int x, int c) -> double& {
+        return error[(std::size_t(row % 2) * std::size_t(rgb.width() + 2) + std::size_t(x + 1)) *
+                         3 +
+                     std::size_t(c)];
+    };
+    for (int y = 0; y < rgb.height(); ++y) {
         for (int x = 0; x < rgb.width(); ++x)
-            indexed.setPixel(x, y, uint(nearest(palette, rgb.pixel(x, y))));
+            for (int c = 0; c < 3; ++c)
+                at(y + 1, x, c) = 0;
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb original = rgb.pixel(x, y);
+            const int want[3] = {qRed(original), qGreen(original), qBlue(original)};
+            int wished[3];
+            for (int c = 0; c < 3; ++c)
+                wished[c] =
+                    std::clamp(int(std::lround(want[c] + (dither ? at(y, x, c) : 0))), 0, 255);
+            const int index = nearest(palette, qRgb(wished[0], wished[1], wished[2]));
+            indexed.setPixel(x, y, uint(index));
+            if (!dither)
+                continue;
+            const int got[3] = {qRed(palette[index]), qGreen(palette[index]),
+                                qBlue(palette[index])};
+            for (int c = 0; c < 3; ++c) {
+                const double e = wished[c] - got[c];
+                at(y, x + 1, c) += e * 7 / 16;
+                at(y + 1, x - 1, c) += e * 3 / 16;
+                at(y + 1, x, c) += e * 5 / 16;
+                at(y + 1, x + 1, c) += e * 1 / 16;
+            }
+        }
+    }
     return indexed;
 }
 
@@ -182,13 +213,13 @@ QByteArray gifBytes(const QImage& picture) {
     return out;
 }
 
-// BITMAPFILEHEADER, BITMAPINFOHEADER, 16 palette entries, then the rows from the bottom up, two
-// pixels a byte, each row padded to four bytes. Qt writes BMPs of 1, 8 and 24 bits only.
-QByteArray bmp4Bytes(const QImage& picture, const QList<QRgb>& palette) {
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    const int rowBytes = ((rgb.width() + 1) / 2 + 3) / 4 * 4;
-    const int pixelsAt = 14 + 40 + 16 * 4;
-    const int size = pixelsAt + rowBytes * rgb.height();
+// BITMAPFILEHEADER, BITMAPINFOHEADER, the palette, then the rows from the bottom up, each padded
+// to four bytes with zeros. Qt writes no 4-bit BMPs, and its 8-bit ones carry whatever the
+// memory held in a row's padding; these come out the same every time.
+QByteArray indexedBmpBytes(const QImage& indexed, int bitsPerPixel) {
+    const int colours = 1 << bitsPerPixel;
+    const int rowBytes = (indexed.width() * bitsPerPixel + 31) / 32 * 4;
+    const int pixelsAt = 14 + 40 + colours * 4;
     QByteArray out;
     const auto u16 = [&out](int v) {
         out += char(v & 0xFF);
@@ -199,36 +230,54 @@ QByteArray bmp4Bytes(const QImage& picture, const QList<QRgb>& palette) {
         u16((v >> 16) & 0xFFFF);
     };
     out += "BM";
-    u32(size);
+    u32(pixelsAt + rowBytes * indexed.height());
     u32(0);
     u32(pixelsAt);
     u32(40);
-    u32(rgb.width());
-    u32(rgb.height());
+    u32(indexed.width());
+    u32(indexed.height());
     u16(1);
-    u16(4);
+    u16(bitsPerPixel);
     u32(0); // no compression
-    u32(rowBytes * rgb.height());
+    u32(rowBytes * indexed.height());
     u32(2835); // 72 dpi
     u32(2835);
-    u32(16);
-    u32(16);
-    for (int i = 0; i < 16; ++i) {
-        const QRgb c = i < palette.size() ? palette[i] : qRgb(0, 0, 0);
+    u32(colours);
+    u32(colours);
+    const QList<QRgb> table = indexed.colorTable();
+    for (int i = 0; i < colours; ++i) {
+        const QRgb c = i < table.size() ? table[i] : qRgb(0, 0, 0);
         out += char(qBlue(c));
         out += char(qGreen(c));
         out += char(qRed(c));
         out += char(0);
     }
-    for (int y = rgb.height() - 1; y >= 0; --y) {
+    for (int y = indexed.height() - 1; y >= 0; --y) {
         QByteArray row(rowBytes, '\0');
-        for (int x = 0; x < rgb.width(); ++x) {
-            const int index = nearest(palette, rgb.pixel(x, y));
-            row[x / 2] = char(row[x / 2] | (x % 2 == 0 ? index << 4 : index));
+        for (int x = 0; x < indexed.width(); ++x) {
+            const int index = indexed.pixelIndex(x, y);
+            if (bitsPerPixel == 8)
+                row[x] = char(index);
+            else
+                row[x / 2] = char(row[x / 2] | (x % 2 == 0 ? index << 4 : index));
         }
         out += row;
     }
     return out;
+}
+
+QByteArray bmp4Bytes(const QImage& picture, const QList<QRgb>& palette) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    QImage indexed(rgb.size(), QImage::Format_Indexed8);
+    indexed.setColorTable(palette);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            indexed.setPixel(x, y, uint(nearest(palette, rgb.pixel(x, y))));
+    return indexedBmpBytes(indexed, 4);
+}
+
+QByteArray bmp8Bytes(const QImage& indexed) {
+    return indexedBmpBytes(indexed, 8);
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes) {

@@ -170,8 +170,9 @@ int main(int argc, char** argv) {
 
     const QImage side = sidePicture();
     ok = saveImage(side, in("bitmaps/bmpFullWiz.bmp"), "BMP") && ok;
-    ok = saveImage(withPalette(side, 256), in("bitmaps/bmpHalfWiz.bmp"), "BMP") && ok;
-    ok = saveImage(withPalette(splashPicture(), 256), in("bitmaps/splash.bmp"), "BMP") && ok;
+    ok = writeFile(in("bitmaps/bmpHalfWiz.bmp"), bmp8Bytes(withPalette(side, 256))) && ok;
+    ok = writeFile(in("bitmaps/splash.bmp"), bmp8Bytes(withPalette(splashPicture(), 256, true))) &&
+         ok;
     ok = writeFile(in("bitmaps/preview.bmp"), bmp4Bytes(previewGlyph(), kGlyphPalette)) && ok;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         ok = saveImage(appIcon(size), in(QString("icons/vorrel-%1.png").arg(size))) && ok;
