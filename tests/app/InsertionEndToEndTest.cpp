@@ -16,7 +16,7 @@
 #include "scripts/LauncherTemplates.h"
 #include "scripts/SeparatePageText.h"
 #include "scripts/ToolTemplates.h"
-#include "support/FakeServices.h"
+#include "support/WizardDriver.h"
 
 #include <QClipboard>
 #include <QDBusConnectionInterface>
@@ -235,21 +235,14 @@ private slots:
             QDBusConnection::sessionBus().interface()->isServiceRegistered("Wexdor4.Plugin"),
             10000);
 
-        test::FakeHostLink picker;
-        picker.running = true;
-        test::RecordingMessageBoxes boxes;
+        test::WizardDriver d;
+        test::RecordingMessageBoxes& boxes = d.messages;
         InsertionGenerator generator({*link, boxes, clipboard, folderPicker, windows, files, "/"});
-        test::RecordingHelp help;
-        test::ScriptedFilePicker filePicker;
-        test::RecordingProcesses processes;
-        test::FixedScreen screen;
-        test::CountingSplash splash;
-        Wizard wizard(
-            {boxes, picker, lifetime, generator, filePicker, help, processes, "/", screen, splash});
-        wizard.start();
+        d.host.running = true;
+        d.start(&generator);
+        Wizard& wizard = *d.wizard;
         wizard.moveTo(WizardWindow::Options);
-        QTest::mouseClick(wizard.window(WizardWindow::Options)->findChild<QPushButton*>("bb1"),
-                          Qt::LeftButton);
+        QVERIFY(d.press("op1fm/bb1"));
         QCOMPARE(boxes.shown.size(), size_t(1));
         QCOMPARE(boxes.shown[0].kind, std::string("error"));
         QVERIFY2(QString::fromStdString(boxes.shown[0].text).contains("body"),
@@ -262,22 +255,13 @@ private slots:
     }
 
     void withoutHostFinishedPutsTheTextOnTheClipboard() {
-        test::FakeHostLink none;
-        test::RecordingMessageBoxes boxes;
-        InsertionGenerator generator({none, boxes, clipboard, folderPicker, windows, files, "/"});
-        test::RecordingHelp help;
-        test::ScriptedFilePicker filePicker;
-        test::RecordingProcesses processes;
-        test::FixedScreen screen;
-        test::CountingSplash splash;
-        Wizard wizard(
-            {boxes, none, lifetime, generator, filePicker, help, processes, "/", screen, splash});
-        wizard.start();
-        QTest::mouseClick(
-            wizard.window(WizardWindow::ToolPicker)->findChild<QPushButton*>("BitBtn1"),
-            Qt::LeftButton);
-        QTest::mouseClick(wizard.window(WizardWindow::Options)->findChild<QPushButton*>("bb1"),
-                          Qt::LeftButton);
+        test::WizardDriver d;
+        test::RecordingMessageBoxes& boxes = d.messages;
+        InsertionGenerator generator({d.host, boxes, clipboard, folderPicker, windows, files, "/"});
+        d.start(&generator);
+        Wizard& wizard = *d.wizard;
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
+        QVERIFY(d.press("op1fm/bb1"));
         QCOMPARE(boxes.shown.size(), size_t(1));
         QCOMPARE(boxes.shown[0].kind, std::string("information"));
         QCOMPARE(boxes.shown[0].text, std::string("The HTML has been copied to the clipboard."));

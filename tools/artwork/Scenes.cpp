@@ -45,6 +45,23 @@ void fillWithInk(QPainter& p, const QPainterPath& path, const QBrush& brush, dou
     p.drawPath(path);
 }
 
+// The wizard's pointed hat, bent at its tip, in the wizard's coordinates (22..62 across, 2..54
+// down).
+void drawHat(QPainter& p, double ink) {
+    QPainterPath hat;
+    hat.moveTo(22, 54);
+    hat.cubicTo(30, 36, 34, 18, 44, 6);
+    hat.cubicTo(50, 2, 56, 4, 60, 10);
+    hat.cubicTo(54, 10, 50, 12, 50, 18);
+    hat.cubicTo(54, 30, 58, 42, 62, 54);
+    hat.closeSubpath();
+    QLinearGradient fill(22, 0, 62, 0);
+    fill.setColorAt(0, kHatShade);
+    fill.setColorAt(0.5, kHat);
+    fill.setColorAt(1, kHatShade);
+    fillWithInk(p, hat, fill, ink);
+}
+
 // The wizard, in the side picture's coordinates (about 0..100 across, 0..170 down), the wand
 // held out to the right with its tip near (99, 80).
 void drawWizard(QPainter& p) {
@@ -106,18 +123,7 @@ void drawWizard(QPainter& p) {
     p.drawEllipse(QPointF(42, 67), 2.4, 2);
 
     // The pointed hat, bent at its tip, with its brim and stars.
-    QPainterPath hat;
-    hat.moveTo(22, 54);
-    hat.cubicTo(30, 36, 34, 18, 44, 6);
-    hat.cubicTo(50, 2, 56, 4, 60, 10);
-    hat.cubicTo(54, 10, 50, 12, 50, 18);
-    hat.cubicTo(54, 30, 58, 42, 62, 54);
-    hat.closeSubpath();
-    QLinearGradient hatFill(22, 0, 62, 0);
-    hatFill.setColorAt(0, kHatShade);
-    hatFill.setColorAt(0.5, kHat);
-    hatFill.setColorAt(1, kHatShade);
-    fillWithInk(p, hat, hatFill);
+    drawHat(p, 1.2);
     fillWithInk(
         p,
         [] {
@@ -348,18 +354,10 @@ QImage appIcon(int size) {
         drawPage(p, QRectF(-20, -26, 40, 52));
     }
     p.restore();
-    QPainterPath hat;
-    hat.moveTo(4, 60);
-    hat.cubicTo(10, 44, 14, 28, 22, 14);
-    hat.cubicTo(26, 10, 32, 10, 36, 14);
-    hat.cubicTo(32, 16, 30, 20, 31, 24);
-    hat.cubicTo(34, 36, 38, 48, 42, 60);
-    hat.closeSubpath();
-    QLinearGradient hatFill(4, 0, 42, 0);
-    hatFill.setColorAt(0, kHatShade);
-    hatFill.setColorAt(0.5, kHat);
-    hatFill.setColorAt(1, kHatShade);
-    fillWithInk(p, hat, hatFill, small ? 3 : 2);
+    p.save();
+    p.translate(-18, 6);
+    drawHat(p, small ? 3 : 2);
+    p.restore();
     fillWithInk(p, star({23, 42}, small ? 8 : 6, small ? 3.5 : 2.6), kGold, small ? 2 : 1.5);
     if (!small)
         fillWithInk(p, star({55, 9}, 6, 2.4, 4, 0), kGold, 1.2);
