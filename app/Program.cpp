@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "app/AppBusService.h"
+#include "app/Errors.h"
 #include "app/ProgramLifetime.h"
 #include "app/QtAppWindows.h"
 #include "app/QtClipboard.h"
@@ -48,7 +49,7 @@ int runProgram(QApplication& application) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     AppBusService busService(bus);
     QtMessageBoxes messages(lifetime);
-    DBusHostLink host(bus);
+    DBusHostLink host(bus, &lifetime);
     QtClipboard clipboard;
     QtFolderPicker folderPicker(lifetime);
     QtAppWindows windows;
@@ -63,12 +64,17 @@ int runProgram(QApplication& application) {
     QtScreen screen;
     QtSplash splash;
 
-    Wizard wizard({messages, host, lifetime, insertion, filePicker, help, processes,
-                   programFolder(), screen, splash});
-    wizard.start();
-    if (lifetime.ending())
+    try {
+        Wizard wizard({messages, host, lifetime, insertion, filePicker, help, processes,
+                       programFolder(), screen, splash});
+        wizard.start();
+        if (lifetime.ending())
+            return 0;
+        return application.exec();
+    } catch (const Terminated&) {
+        // Asked to end while it was still starting, waiting for the bus.
         return 0;
-    return application.exec();
+    }
 }
 
 } // namespace vorrel

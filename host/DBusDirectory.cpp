@@ -1,6 +1,7 @@
 #include "host/DBusDirectory.h"
 
 #include "host/DBusReplyText.h"
+#include "host/ServedCall.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -34,7 +35,7 @@ std::optional<long long> DBusDirectory::askIsRunning(const std::string& connecti
         QString::fromLatin1(kHostInterface), QString::fromLatin1(kHostRunningMethod));
     // Only programs already running are asked; none is started for the question.
     call.setAutoStartService(false);
-    const QDBusMessage reply = bus_.call(call, QDBus::Block, kHostRunningTimeoutMs);
+    const QDBusMessage reply = callServed(bus_, call, kHostRunningTimeoutMs, lifetime_);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return std::nullopt;
     return replyInteger(reply.arguments().constFirst());

@@ -6,10 +6,15 @@
 
 namespace vorrel {
 
+class ProgramLifetime;
+
 // The session bus as the host-running test sees it.
 class DBusDirectory : public BusDirectory {
 public:
-    explicit DBusDirectory(QDBusConnection bus) : bus_(bus) {}
+    // The question to each connection waits with the program's events served; `lifetime`, when
+    // given, lets the program end during the wait.
+    explicit DBusDirectory(QDBusConnection bus, const ProgramLifetime* lifetime = nullptr)
+        : bus_(bus), lifetime_(lifetime) {}
 
     std::optional<std::string> ownerOf(const std::string& name) override;
     std::vector<std::string> names() override;
@@ -18,6 +23,7 @@ public:
 
 private:
     QDBusConnection bus_;
+    const ProgramLifetime* lifetime_;
 };
 
 } // namespace vorrel

@@ -4,11 +4,10 @@
 #include "host/DBusDirectory.h"
 #include "host/DBusReplyText.h"
 #include "host/HostSearch.h"
+#include "host/ServedCall.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-
-#include <limits>
 
 namespace vorrel {
 
@@ -22,14 +21,27 @@ bool canBeActivated(QDBusConnection& bus) {
     return names.isValid() && names.value().contains(hostName());
 }
 
-// libdbus reads the largest time-out as "wait for ever".
-constexpr int kNoTimeout = std::numeric_limits<int>::max();
+// What the user is told of a call that failed on the bus's side rather than the host's.
+std::string failureText(const QDBusMessage& reply) {
+    const QString bus = reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
+    const QString name = reply.errorName();
+    QString said = bus;
+    if (name == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
+        name == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
+        said = QStringLiteral("Wexdor 4 is no longer running. (%1)").arg(bus);
+    else if (name == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
+             name == QLatin1String("org.freedesktop.DBus.Error.Timeout"))
+        said = QStringLiteral("Wexdor 4 did not answer. (%1)").arg(bus);
+    else if (name == QLatin1String("org.freedesktop.DBus.Error.Disconnected"))
+        said = QStringLiteral("The session bus that reaches Wexdor 4 has gone. (%1)").arg(bus);
+    return said.toUtf8().toStdString();
+}
 } // namespace
 
 bool DBusHostLink::wexdorRunning() {
     if (!bus_.isConnected())
         return false;
-    DBusDirectory directory(bus_);
+    DBusDirectory directory(bus_, lifetime_);
     return findRunningHost(directory);
 }
 
@@ -39,7 +51,7 @@ std::shared_ptr<HostObject> DBusHostLink::connect() {
     if (!bus_.interface()->isServiceRegistered(hostName()).value() && !canBeActivated(bus_))
         throw HostError("Wexdor 4 is not running: nothing on the session bus owns the name "
                         "Wexdor4.Plugin, and it cannot be started.");
-    return std::make_shared<DBusHostObject>(bus_, hostName());
+    return std::make_shared<DBusHostObject>(bus_, hostName(), lifetime_);
 }
 
 std::string DBusHostObject::call(const std::string& method, const std::vector<std::string>& args) {
@@ -51,12 +63,10 @@ std::string DBusHostObject::call(const std::string& method, const std::vector<st
         arguments << QString::fromUtf8(arg.data(), qsizetype(arg.size()));
     message.setArguments(arguments);
 
-    const QDBusMessage reply = bus_.call(message, QDBus::Block, kNoTimeout);
-    if (reply.type() == QDBusMessage::ErrorMessage) {
-        const QString text =
-            reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
-        throw HostError(text.toUtf8().toStdString());
-    }
+    // No time-out of the program's own: the host may be waiting for its user.
+    const QDBusMessage reply = callServed(bus_, message, -1, lifetime_);
+    if (reply.type() == QDBusMessage::ErrorMessage)
+        throw HostError(failureText(reply));
     if (reply.type() != QDBusMessage::ReplyMessage)
         throw HostError("Wexdor 4 did not answer the call " + method + ".");
     if (reply.arguments().isEmpty())

@@ -5,6 +5,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTimer>
@@ -75,25 +76,30 @@ void postMessage(uint number) {
 // The child half of the message-box test: the real program, in which a user has pressed Next
 // with no tool selected; it reports when the message box is open.
 int runMessageBoxChild(QApplication& app) {
-    QTimer::singleShot(0, [] {
-        QWidget* picker = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == "ToolPickerForm")
-                picker = top;
-        if (!picker)
-            std::exit(3);
-        auto* reporter = new QTimer(qApp);
-        QObject::connect(reporter, &QTimer::timeout, [reporter] {
-            if (QApplication::activeModalWidget()) {
-                std::printf("message box open\n");
-                std::fflush(stdout);
-                reporter->stop();
+    // The user, once the tool picker is on the screen (after the splash). A timer does not fire
+    // again while its own handler waits in the message box, so another one reports.
+    auto* user = new QTimer(&app);
+    QObject::connect(user, &QTimer::timeout, [user] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == "ToolPickerForm" && top->isVisible() &&
+                !QApplication::activeModalWidget()) {
+                user->stop();
+                top->findChild<QListWidget*>("lb1")->clearSelection();
+                top->findChild<QPushButton*>("BitBtn1")->click();
+                return;
             }
-        });
-        reporter->start(20);
-        picker->findChild<QListWidget*>("lb1")->clearSelection();
-        picker->findChild<QPushButton*>("BitBtn1")->click();
+        }
     });
+    user->start(20);
+    auto* reporter = new QTimer(&app);
+    QObject::connect(reporter, &QTimer::timeout, [reporter] {
+        if (qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            std::printf("message box open\n");
+            std::fflush(stdout);
+            reporter->stop();
+        }
+    });
+    reporter->start(20);
     return vorrel::runProgram(app);
 }
 
