@@ -1,4 +1,6 @@
 #include "app/Program.h"
+#include "chrome/TGradientForm.h"
+#include "support/BusPeerProcess.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -8,6 +10,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -17,6 +20,7 @@
 namespace {
 constexpr const char* kMessageBoxChild = "--message-box-child";
 constexpr const char* kSplashChild = "--splash-child";
+constexpr const char* kWaitingChild = "--waiting-child";
 
 QString binDir() {
     return QProcessEnvironment::systemEnvironment().value("VORREL_BIN_DIR");
@@ -103,6 +107,56 @@ int runMessageBoxChild(QApplication& app) {
     return vorrel::runProgram(app);
 }
 
+// The real program, in which a user inserts the Clock (in the current page, or with display
+// method 1 when asked) into a host that keeps it waiting. It reports when, with the call still
+// waiting, its window has been drawn again.
+int runWaitingChild(QApplication& app, bool separateWindow) {
+    auto* user = new QTimer(&app);
+    QObject::connect(user, &QTimer::timeout, [user, separateWindow] {
+        QWidget* options = nullptr;
+        QWidget* picker = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == "ToolPickerForm" && top->isVisible())
+                picker = top;
+            if (top->objectName() == "op1fm" && top->isVisible())
+                options = top;
+        }
+        if (picker) {
+            picker->findChild<QPushButton*>("BitBtn1")->click();
+        } else if (options) {
+            user->stop();
+            options->findChild<QRadioButton*>(separateWindow ? "item1" : "item0")->click();
+            options->findChild<QPushButton*>("bb1")->click();
+            if (separateWindow)
+                for (QWidget* top : QApplication::topLevelWidgets())
+                    if (top->objectName() == "op1afm" && top->isVisible())
+                        top->findChild<QPushButton*>("bb1")->click();
+        }
+    });
+    user->start(20);
+    // The page of the Finished button stays up while the host keeps the call waiting; a new
+    // caption must reach the screen meanwhile.
+    auto* reporter = new QTimer(&app);
+    QObject::connect(reporter, &QTimer::timeout, [reporter] {
+        static int paintsBefore = -1;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* page = qobject_cast<vorrel::TGradientForm*>(top);
+            if (!page || !page->isVisible() || page->objectName() == "ToolPickerForm")
+                continue;
+            if (paintsBefore < 0) {
+                paintsBefore = page->captionPaints();
+                page->setWindowTitle("Waiting for the host");
+            } else if (page->captionPaints() > paintsBefore) {
+                std::printf("repainted while waiting\n");
+                std::fflush(stdout);
+                reporter->stop();
+            }
+        }
+    });
+    QTimer::singleShot(600, [reporter] { reporter->start(20); });
+    return vorrel::runProgram(app);
+}
+
 // The real program started without a host, reporting when its splash is up.
 int runSplashChild(QApplication& app) {
     auto* reporter = new QTimer(&app);
@@ -155,6 +209,41 @@ private slots:
         QVERIFY(vorrel.endsCleanlyWithin(1500));
     }
 
+    // A host that never answers a put call, and one that answers getworkdir with nothing for
+    // ever: the windows still repaint, and 1148 or SIGTERM still ends the program at once.
+    void aHostThatKeepsTheProgramWaitingDoesNotStopIt_data() {
+        QTest::addColumn<QStringList>("host");
+        QTest::addColumn<bool>("separateWindow");
+        QTest::addColumn<bool>("bySignal");
+        const QStringList hangs = {"--hang", "puttextatcursor"};
+        const QStringList saves = {"--reply", "getworkdir=s:"};
+        QTest::newRow("put call, 1148") << hangs << false << false;
+        QTest::newRow("put call, SIGTERM") << hangs << false << true;
+        QTest::newRow("empty working folder, 1148") << saves << true << false;
+        QTest::newRow("empty working folder, SIGTERM") << saves << true << true;
+    }
+
+    void aHostThatKeepsTheProgramWaitingDoesNotStopIt() {
+        QFETCH(QStringList, host);
+        QFETCH(bool, separateWindow);
+        QFETCH(bool, bySignal);
+        vorrel::test::BusPeers peers;
+        QVERIFY(!peers
+                     .start(QStringList{"--own-host-name", "--answer", "1", "--reply",
+                                        "isopendoc=s:true"} +
+                            host)
+                     .isEmpty());
+        Child vorrel;
+        QVERIFY(vorrel.start(QCoreApplication::applicationFilePath(),
+                             {kWaitingChild, separateWindow ? "separate" : "current"}));
+        QVERIFY(vorrel.waitForLine("repainted while waiting", 10000));
+        if (bySignal)
+            ::kill(pid_t(vorrel.process.processId()), SIGTERM);
+        else
+            postMessage(1148);
+        QVERIFY(vorrel.endsCleanlyWithin(1000));
+    }
+
     void terminationSignalsEndTheProgramInOrder_data() {
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGTERM") << SIGTERM;
@@ -187,6 +276,8 @@ int main(int argc, char** argv) {
         return runMessageBoxChild(app);
     if (argc > 1 && QByteArray(argv[1]) == kSplashChild)
         return runSplashChild(app);
+    if (argc > 2 && QByteArray(argv[1]) == kWaitingChild)
+        return runWaitingChild(app, QByteArray(argv[2]) == "separate");
     ProgramExitTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -3,11 +3,12 @@
 // answers, a recording host for method calls, and a crowd of idle connections.
 //
 //   buspeer [--answer N | --error | --string | --silent] [--own-host-name] [--log FILE]
-//           [--reply METHOD=TYPE:VALUE]... [--fail METHOD=MESSAGE]... [--idle COUNT]
+//           [--reply METHOD=TYPE:VALUE]... [--fail METHOD=MESSAGE]... [--hang METHOD]...
+//           [--idle COUNT]
 //
 // Each logged call is one line: the method, then each argument percent-encoded, tab-separated.
-// TYPE is s (text), b (true/false), i (int32), x (int64), d (double) or v (text in a variant).
-// It prints "ready <unique name>" once it is on the bus.
+// A hanging method is never answered. TYPE is s (text), b (true/false), i (int32), x (int64), d
+// (double) or v (text in a variant). It prints "ready <unique name>" once it is on the bus.
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -46,6 +47,7 @@ public:
     QString logPath;
     QHash<QString, QVariant> replies;
     QHash<QString, QString> failures;
+    QStringList hanging;
 
     QString introspect(const QString&) const override { return {}; }
 
@@ -54,6 +56,8 @@ public:
         const QString method = message.member();
         if (method == "WM_ISWEXDORRUNNING")
             return answerRunning(message, connection);
+        if (hanging.contains(method))
+            return true; // the caller waits for an answer that never comes
         if (failures.contains(method))
             return connection.send(
                 message.createErrorReply("Wexdor4.Plugin.Error", failures.value(method)));
@@ -120,6 +124,9 @@ int main(int argc, char** argv) {
             ++i;
         } else if (arg == "--fail") {
             peer.failures.insert(next.section('=', 0, 0), next.section('=', 1));
+            ++i;
+        } else if (arg == "--hang") {
+            peer.hanging << next;
             ++i;
         } else if (arg == "--idle") {
             idle = next.toInt();
