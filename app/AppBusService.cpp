@@ -11,11 +11,12 @@ AppBusService::AppBusService(QDBusConnection bus, QObject* parent) : QObject(par
     if (!bus_.isConnected())
         return;
     bus_.registerObject(kObjectPath, kBusName, this, QDBusConnection::ExportScriptableSlots);
-    // A second running copy leaves the name to the first one.
+    // A second running copy waits in the bus's queue for the name and gets it when the first
+    // one ends, so that message 1148 reaches it then.
     const auto reply =
-        bus_.interface()->registerService(kBusName, QDBusConnectionInterface::DontQueueService,
+        bus_.interface()->registerService(kBusName, QDBusConnectionInterface::QueueService,
                                           QDBusConnectionInterface::DontAllowReplacement);
-    ownsName_ = reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered;
+    ownsName_ = reply.isValid() && reply.value() != QDBusConnectionInterface::ServiceNotRegistered;
 }
 
 AppBusService::~AppBusService() {

@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace vorrel {
 
 namespace {
@@ -17,21 +20,34 @@ public:
         file_.setDirectWriteFallback(false);
         if (QFileInfo(path).isDir())
             fail("it is a folder");
+        errno = 0;
         if (!file_.open(QIODevice::WriteOnly))
-            fail(file_.errorString());
+            fail(reason());
     }
 
     void write(std::string_view bytes) override {
+        errno = 0;
         if (file_.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
-            fail(file_.errorString());
+            fail(reason());
     }
 
     void commit() override {
+        errno = 0;
         if (!file_.commit())
-            fail(file_.errorString());
+            fail(reason());
     }
 
 private:
+    // Why the last operation failed. A write that fills the disk part way is left by Qt as
+    // "Unknown error"; the system's own reason says what happened.
+    QString reason() const {
+        const int code = errno;
+        if (code != 0 && (file_.errorString().isEmpty() ||
+                          file_.errorString() == QLatin1String("Unknown error")))
+            return QString::fromLocal8Bit(std::strerror(code));
+        return file_.errorString();
+    }
+
     [[noreturn]] void fail(const QString& reason) {
         throw FileError("The page file " + toStdString(file_.fileName()) +
                         " could not be written: " + toStdString(reason) + ".");

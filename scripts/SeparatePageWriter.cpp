@@ -1,5 +1,6 @@
 #include "scripts/SeparatePageWriter.h"
 
+#include "app/Errors.h"
 #include "app/Platform.h"
 #include "host/HostEditorLink.h"
 #include "scripts/SeparatePageText.h"
@@ -16,7 +17,8 @@ std::string pagePathWithoutHost(const WizardState& state, PageWriterServices& se
 }
 
 // The host's document folder. A document that was never opened gets a new one; one that was
-// never saved is saved (the host may ask its user where) until the host reports a folder.
+// never saved is saved (the host may ask its user where) until the host reports a folder, which
+// must be a full path.
 std::string pagePathFromHost(const WizardState& state, HostObject& host, AppWindows& windows) {
     if (host.call("getworkdir") == "1error")
         host.call("opennewfile");
@@ -24,7 +26,13 @@ std::string pagePathFromHost(const WizardState& state, HostObject& host, AppWind
         MinimizedScope minimized(windows);
         host.call("forcesave");
     }
-    return host.call("getworkdir") + state.pageFileName;
+    const std::string folder = host.call("getworkdir");
+    if (folder.empty() || folder.front() != '/')
+        throw HostError("Wexdor 4 named \"" + folder +
+                        "\" as the folder of its document, which is not a full folder path, so "
+                        "the page file " +
+                        state.pageFileName + " was not written.");
+    return folder + state.pageFileName;
 }
 
 } // namespace

@@ -244,6 +244,37 @@ private slots:
         QVERIFY(vorrel.endsCleanlyWithin(1000));
     }
 
+    void aSecondProgramTakesTheNameWhenTheFirstEnds() {
+        Child first, second;
+        QVERIFY(first.start(binDir() + "/vorrel"));
+        QTRY_VERIFY_WITH_TIMEOUT(programIsOnTheBus(), 10000);
+        QVERIFY(second.start(binDir() + "/vorrel"));
+        QVERIFY(!second.process.waitForFinished(1000));
+        postMessage(1148);
+        QVERIFY(first.endsCleanlyWithin(2000));
+        QVERIFY(second.process.state() == QProcess::Running);
+        // The name has passed to the second program, which the next message ends.
+        QTRY_VERIFY_WITH_TIMEOUT(programIsOnTheBus(), 5000);
+        postMessage(1148);
+        QVERIFY(second.endsCleanlyWithin(2000));
+    }
+
+    void withoutADisplayItSaysSoAndEndsWithCode1() {
+        QProcess vorrel;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(name);
+        vorrel.setProcessEnvironment(env);
+        vorrel.start(binDir() + "/vorrel");
+        QVERIFY(vorrel.waitForFinished(5000));
+        QCOMPARE(vorrel.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(vorrel.exitCode(), 1);
+        const QStringList said =
+            QString::fromUtf8(vorrel.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said[0].contains("needs a graphical display"), qPrintable(said[0]));
+    }
+
     void terminationSignalsEndTheProgramInOrder_data() {
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGTERM") << SIGTERM;

@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+
 using namespace vorrel;
 
 namespace {
@@ -65,6 +69,32 @@ private slots:
         file->write("text");
         QVERIFY(QDir(folder).removeRecursively());
         QVERIFY_THROWS_EXCEPTION(FileError, file->commit());
+        QVERIFY(entries(dir.path()).isEmpty());
+    }
+
+    // A disk that fills part way through the page (here a limit on the size of a file): the
+    // system's reason, never "Unknown error", and nothing left behind.
+    void aDiskThatFillsSaysWhy() {
+        QTemporaryDir dir;
+        rlimit before{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
+        rlimit small = before;
+        small.rlim_cur = 8192;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        std::string message;
+        try {
+            auto file = output.create(dir.filePath("Clo.htm").toStdString());
+            file->write(std::string(20000, 'x'));
+            file->commit();
+        } catch (const FileError& error) {
+            message = error.what();
+        }
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, oldHandler);
+        QCOMPARE(QString::fromStdString(message),
+                 "The page file " + dir.filePath("Clo.htm") + " could not be written: " +
+                     QString::fromLocal8Bit(std::strerror(EFBIG)) + ".");
         QVERIFY(entries(dir.path()).isEmpty());
     }
 

@@ -214,9 +214,28 @@ TEST_F(SeparatePageWriterTest, FolderChoiceWithoutHost) {
 TEST_F(SeparatePageWriterTest, HostPathIsTheWorkingDirectoryFollowedByTheNameAsTyped) {
     use(ScriptTool::Clock, "Clock");
     state.pageFileName = "sub dir/Clo.htm";
-    host.answers["getworkdir"] = {"C:\\site\\"};
+    host.answers["getworkdir"] = {"/srv/site/"};
     WriteSeparatePage(state, &host, {platform, platform, platform, "/opt/vorrel/"});
-    EXPECT_TRUE(platform.files.count("C:\\site\\sub dir/Clo.htm"));
+    EXPECT_TRUE(platform.files.count("/srv/site/sub dir/Clo.htm"));
+}
+
+// A folder that is not a full path would put the page somewhere the user never chose.
+TEST_F(SeparatePageWriterTest, AWorkingFolderThatIsNoFullPathWritesNothing) {
+    use(ScriptTool::Clock, "Clock");
+    for (const char* answer : {"1error", "site/", "C:\\site\\"}) {
+        host.answers["getworkdir"] = {"/srv/", "/srv/", answer};
+        log.clear();
+        try {
+            WriteSeparatePage(state, &host, {platform, platform, platform, "/opt/vorrel/"});
+            ADD_FAILURE() << answer;
+        } catch (const HostError& error) {
+            EXPECT_NE(std::string(error.what()).find(answer), std::string::npos) << error.what();
+        }
+        EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                                [](const std::string& line) { return line.starts_with("create"); }),
+                  0);
+    }
+    EXPECT_TRUE(platform.files.empty());
 }
 
 TEST_F(SeparatePageWriterTest, AWriteThatFailsLeavesNoPage) {

@@ -16,10 +16,11 @@ int distance(QRgb a, QRgb b) {
     return r * r * 3 + g * g * 4 + bl * bl * 2;
 }
 
-int nearest(const QList<QRgb>& palette, QRgb colour) {
-    int best = 0;
-    for (int i = 1; i < palette.size(); ++i)
-        if (distance(palette[i], colour) < distance(palette[best], colour))
+// The entry of `palette` nearest to `colour`, never the one at `except`.
+int nearest(const QList<QRgb>& palette, QRgb colour, int except = -1) {
+    int best = -1;
+    for (int i = 0; i < palette.size(); ++i)
+        if (i != except && (best < 0 || distance(palette[i], colour) < distance(palette[best], colour)))
             best = i;
     return best;
 }
@@ -59,11 +60,9 @@ struct Box {
     }
 };
 
-QList<QRgb> medianCut(const QImage& rgb, int colours) {
+QList<QRgb> medianCut(std::vector<QRgb> pixels, int colours) {
     std::vector<Box> boxes(1);
-    for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x)
-            boxes[0].pixels.push_back(rgb.pixel(x, y));
+    boxes[0].pixels = std::move(pixels);
     boxes[0].measure();
     while (int(boxes.size()) < colours) {
         auto widest = std::max_element(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) {
@@ -100,12 +99,19 @@ QImage withPalette(const QImage& picture, int colours, bool dither) {
         for (int x = 0; x < rgb.width() && palette.size() <= colours; ++x)
             if (!palette.contains(rgb.pixel(x, y)))
                 palette << rgb.pixel(x, y);
+    // The colour of the bottom-left pixel stays exact, and no other pixel takes it: it may be
+    // the key colour that the program replaces by its window's.
+    const QRgb key = rgb.pixel(0, rgb.height() - 1);
+    int keyIndex = int(palette.indexOf(key));
     if (palette.size() > colours) {
-        palette = medianCut(rgb, colours);
-        // The colour of the bottom-left pixel stays exact: it may be a colour the program
-        // looks for.
-        const QRgb key = rgb.pixel(0, rgb.height() - 1);
-        palette[nearest(palette, key)] = key;
+        std::vector<QRgb> others;
+        for (int y = 0; y < rgb.height(); ++y)
+            for (int x = 0; x < rgb.width(); ++x)
+                if (rgb.pixel(x, y) != key)
+                    others.push_back(rgb.pixel(x, y));
+        palette = medianCut(std::move(others), colours - 1);
+        keyIndex = int(palette.size());
+        palette << key;
     }
     QImage indexed(rgb.size(), QImage::Format_Indexed8);
     indexed.fill(0); // the rows' padding too, so that the files come out the same every time
@@ -123,12 +129,17 @@ QImage withPalette(const QImage& picture, int colours, bool dither) {
                 at(y + 1, x, c) = 0;
         for (int x = 0; x < rgb.width(); ++x) {
             const QRgb original = rgb.pixel(x, y);
+            if (original == key) {
+                indexed.setPixel(x, y, uint(keyIndex));
+                continue;
+            }
             const int want[3] = {qRed(original), qGreen(original), qBlue(original)};
             int wished[3];
             for (int c = 0; c < 3; ++c)
                 wished[c] =
                     std::clamp(int(std::lround(want[c] + (dither ? at(y, x, c) : 0))), 0, 255);
-            const int index = nearest(palette, qRgb(wished[0], wished[1], wished[2]));
+            const int index =
+                nearest(palette, qRgb(wished[0], wished[1], wished[2]), keyIndex);
             indexed.setPixel(x, y, uint(index));
             if (!dither)
                 continue;

@@ -55,7 +55,7 @@ void putPixels(QImage& image, QPoint topLeft, std::initializer_list<std::string_
 void putTwinkle(QImage& image, QPoint centre, int size);
 
 // Text in a font of the pictures' own, 3 pixels wide and 6 high (the lowest row for descenders),
-// 4 pixels a character: the lower-case letters of "script", `< > / { } ( ) ; = .` and space.
+// 4 pixels a character, letters in rows 1 to 4: the lower-case letters of "script", `< > / { } ( ) ; = .` and space.
 // Returns the width written. A character it does not know is left blank.
 int putTinyText(QImage& image, QPoint topLeft, std::string_view text, QRgb colour);
 

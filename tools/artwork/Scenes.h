@@ -16,12 +16,4 @@ inline constexpr QRgb kSidePictureKey = 0xFFFF00FF; // magenta, nowhere in the f
 // a notice (at 155, 260).
 QImage splashPicture();
 
-// The Preview button's glyph, 28 × 26, in the 16 colours of kGlyphPalette; its bottom-left
-// pixel's colour is the transparent key.
-QImage previewGlyph();
-extern const QList<QRgb> kGlyphPalette;
-
-// The program's icon at `size` × `size`, on a transparent ground.
-QImage appIcon(int size);
-
 } // namespace artwork

@@ -5,6 +5,7 @@
 // stays crisp; the pictures in resources/ are this program's output and are not edited.
 
 #include "ImageFiles.h"
+#include "Icons.h"
 #include "Scenes.h"
 
 #include <QDir>
