@@ -64,17 +64,18 @@ int runProgram(QApplication& application) {
     QtScreen screen;
     QtSplash splash;
 
+    int exitCode = 0;
     try {
         Wizard wizard({messages, host, lifetime, insertion, filePicker, help, processes,
                        programFolder(), screen, splash});
         wizard.start();
-        if (lifetime.ending())
-            return 0;
-        return application.exec();
+        if (!lifetime.ending())
+            exitCode = application.exec();
     } catch (const Terminated&) {
         // Asked to end while it was still starting, waiting for the bus.
-        return 0;
     }
+    clipboard.keepAfterExit(toQString(programFolder() + "vorrel-clipboard"));
+    return exitCode;
 }
 
 } // namespace vorrel

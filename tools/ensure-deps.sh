@@ -5,12 +5,13 @@ set -euo pipefail
 
 packages=(
     g++ cmake make pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     libglib2.0-dev shared-mime-info
     libgtest-dev libgmock-dev libbenchmark-dev
     dbus dbus-bin dbus-daemon
     fonts-dejavu-core fonts-liberation2
     chromium
+    xvfb xclip procps
 )
 
 missing=()

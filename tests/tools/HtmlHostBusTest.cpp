@@ -367,6 +367,38 @@ private slots:
         QVERIFY(!nameOwned());
     }
 
+    // Opening a FIFO would wait for a writer and /dev/zero would be read for ever: the host must
+    // refuse them without opening them, before it takes the bus name.
+    void nonRegularFilesEndTheHost_data() {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("FIFO") << QStringLiteral("fifo.html");
+        QTest::newRow("link to a FIFO") << QStringLiteral("link.html");
+        QTest::newRow("device") << QStringLiteral("/dev/zero");
+    }
+
+    void nonRegularFilesEndTheHost() {
+        QFETCH(QString, path);
+        QCOMPARE(::mkfifo(QFile::encodeName(file("fifo.html")).constData(), 0600), 0);
+        QVERIFY(QFile::link(file("fifo.html"), file("link.html")));
+        const QString given = path.startsWith('/') ? path : file(path);
+        const auto [code, said] = runFailingHost({given});
+        QCOMPARE(code, 1);
+        QVERIFY2(said.contains(given) && said.contains("not a regular file"), qPrintable(said));
+        QVERIFY(!nameOwned());
+    }
+
+    // Saving renames a new file over the target, which would put it in the FIFO's place.
+    void untitledDocumentIsNotSavedOverAFifo() {
+        const QString fifo = file("fifo.html");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(startHost({"--save-as", fifo}));
+        QCOMPARE(failureOf(call("opennewfile")), QString());
+        const QString said = errorOf(call("forcesave"));
+        QVERIFY2(said.contains(fifo) && said.contains("not a regular file"), qPrintable(said));
+        QVERIFY(S_ISFIFO(statOf(fifo).st_mode));
+        QCOMPARE(textOf(call("getworkdir")), QString());
+    }
+
     void signalsEndItCleanly_data() {
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGTERM") << SIGTERM;

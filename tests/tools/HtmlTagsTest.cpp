@@ -33,6 +33,23 @@ TEST(HtmlTags, CommentsScriptsAndOtherRawTextAreNotMarkup) {
     EXPECT_EQ(findStartTag(html, "body")->begin, html.size() - 6);
 }
 
+// In each page the real tags are written in capitals, and any in lower case lie inside comments.
+TEST(HtmlTags, CommentsEndWhereBrowsersEndThem) {
+    const char* const pages[] = {
+        "<head><!--></HEAD><!--><BODY>",
+        "<head><!---></HEAD><!---><BODY>",
+        "<head><!----></HEAD><!----><BODY>",
+        "<head><!-- </head> --></HEAD><!-- <body> --><BODY>",
+        "<head><!-- </head> --!></HEAD><!-- <body> --!><BODY>",
+        "<head><!--!></head>--></HEAD><!-- <body> -- ><body> --><BODY>",
+    };
+    for (const std::string html : pages) {
+        SCOPED_TRACE(html);
+        EXPECT_EQ(findEndTag(html, "head").value_or(Span{}).begin, html.find("</HEAD>"));
+        EXPECT_EQ(findStartTag(html, "body").value_or(Span{}).begin, html.find("<BODY>"));
+    }
+}
+
 TEST(HtmlTags, UnclosedCommentOrTagHidesEverythingAfterIt) {
     EXPECT_FALSE(findEndTag("<!-- never closed </body>", "body"));
     EXPECT_FALSE(findEndTag("<p title=\"open></body>", "body"));

@@ -20,7 +20,8 @@ int distance(QRgb a, QRgb b) {
 int nearest(const QList<QRgb>& palette, QRgb colour, int except = -1) {
     int best = -1;
     for (int i = 0; i < palette.size(); ++i)
-        if (i != except && (best < 0 || distance(palette[i], colour) < distance(palette[best], colour)))
+        if (i != except &&
+            (best < 0 || distance(palette[i], colour) < distance(palette[best], colour)))
             best = i;
     return best;
 }
@@ -138,8 +139,7 @@ QImage withPalette(const QImage& picture, int colours, bool dither) {
             for (int c = 0; c < 3; ++c)
                 wished[c] =
                     std::clamp(int(std::lround(want[c] + (dither ? at(y, x, c) : 0))), 0, 255);
-            const int index =
-                nearest(palette, qRgb(wished[0], wished[1], wished[2]), keyIndex);
+            const int index = nearest(palette, qRgb(wished[0], wished[1], wished[2]), keyIndex);
             indexed.setPixel(x, y, uint(index));
             if (!dither)
                 continue;

@@ -8,7 +8,8 @@ namespace artwork {
 
 // The picture with a palette of at most `colours` colours of its own, chosen by median cut so
 // that gradients keep their shades; dithering hides the steps of a wide gradient. A picture with
-// few enough colours keeps them exactly.
+// few enough colours keeps them exactly. The bottom-left pixel's colour is always kept exactly
+// and taken by no other pixel, since it may be a key colour the program looks for.
 QImage withPalette(const QImage& picture, int colours = 256, bool dither = false);
 
 // A GIF of the picture (at most 256 colours).

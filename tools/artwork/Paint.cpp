@@ -23,7 +23,7 @@ QPainterPath star(QPointF centre, double outer, double inner, int points, double
 }
 
 void putPixels(QImage& image, QPoint topLeft, std::initializer_list<std::string_view> rows,
-               Legend legend) {
+               const Legend& legend) {
     int y = topLeft.y();
     for (std::string_view row : rows) {
         for (int i = 0; i < int(row.size()); ++i) {
@@ -39,9 +39,8 @@ void putPixels(QImage& image, QPoint topLeft, std::initializer_list<std::string_
 }
 
 void putTwinkle(QImage& image, QPoint centre, int size) {
-    const Legend legend = {{'W', qRgb(255, 255, 240)},
-                           {'y', tint::gold.rgb()},
-                           {'o', tint::goldDeep.rgb()}};
+    const Legend legend = {
+        {'W', qRgb(255, 255, 240)}, {'y', tint::gold.rgb()}, {'o', tint::goldDeep.rgb()}};
     switch (size) {
     case 1:
         putPixels(image, centre, {"o"}, legend);

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace artwork {
 
@@ -45,18 +46,19 @@ QPainterPath star(QPointF centre, double outer, double inner, int points = 5, do
 
 // A small picture given as rows of characters, each character's colour found in `legend`;
 // a character missing from the legend (a dot, say) leaves the pixel as it was.
-using Legend = std::initializer_list<std::pair<char, QRgb>>;
+using Legend = std::vector<std::pair<char, QRgb>>;
 void putPixels(QImage& image, QPoint topLeft, std::initializer_list<std::string_view> rows,
-               Legend legend);
+               const Legend& legend);
 
 // Twinkles drawn pixel for pixel, to stay sharp at the pictures' own size: a white heart, gold
 // arms and deeper gold tips, which show on a light window as on a dark one. `size` is 1, 3, 5
 // or 7 pixels across.
 void putTwinkle(QImage& image, QPoint centre, int size);
 
-// Text in a font of the pictures' own, 3 pixels wide and 6 high (the lowest row for descenders),
-// 4 pixels a character, letters in rows 1 to 4: the lower-case letters of "script", `< > / { } ( ) ; = .` and space.
-// Returns the width written. A character it does not know is left blank.
+// Text in a font of the pictures' own, for pages too small for any other: 3 pixels wide and 6
+// high, letters in rows 1 to 4 and the last row for descenders, a character every 4 pixels. It
+// knows the letters of "script" and the marks < > / { } ( ) ; = and full stop; any other
+// character (a space, say) is left blank. Returns the width written.
 int putTinyText(QImage& image, QPoint topLeft, std::string_view text, QRgb colour);
 
 // A drawing made with smoothing, on a transparent ground, made hard-edged on one key colour:

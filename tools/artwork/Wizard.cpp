@@ -27,7 +27,7 @@ QLinearGradient across(double left, double right, const QColor& shade, const QCo
 
 } // namespace
 
-void drawHat(QPainter& p, const QRectF& box, double ink) {
+void drawHat(QPainter& p, const QRectF& box, double ink, bool oneStar) {
     // Drawn in a 56 × 56 square: the brim across the bottom, the cone rising from it.
     p.save();
     p.translate(box.topLeft());
@@ -49,9 +49,9 @@ void drawHat(QPainter& p, const QRectF& box, double ink) {
     p.setClipPath(cone);
     p.setPen(Qt::NoPen);
     p.setBrush(tint::gold);
-    p.drawRect(QRectF(0, 40, 56, 6));
+    p.drawRect(QRectF(0, 36, 56, 10));
     p.setPen(QPen(tint::ink, line));
-    p.drawLine(QPointF(0, 40), QPointF(56, 40));
+    p.drawLine(QPointF(0, 36), QPointF(56, 36));
     p.restore();
     fillWithInk(p, cone, Qt::NoBrush, line);
 
@@ -64,9 +64,13 @@ void drawHat(QPainter& p, const QRectF& box, double ink) {
 
     p.setPen(Qt::NoPen);
     p.setBrush(tint::gold);
-    p.drawPath(star({26, 28}, 5, 2.1));
-    p.drawPath(star({34, 15}, 3, 1.3));
-    p.drawPath(star({19, 39}, 2.6, 1.1, 4, 0));
+    if (oneStar) {
+        p.drawPath(star({24, 24}, 8.5, 3.6));
+    } else {
+        p.drawPath(star({25, 25}, 5, 2.1));
+        p.drawPath(star({33, 13}, 3, 1.3));
+        p.drawPath(star({17.5, 31}, 2.4, 1, 4, 0));
+    }
     p.restore();
 }
 
@@ -121,7 +125,7 @@ void drawWizard(QPainter& p) {
     p.drawPath(star({21, 140}, 4, 1.7));
     p.drawPath(star({45, 146}, 3.4, 1.5));
     p.drawPath(star({60, 128}, 2.8, 1.2));
-    p.drawPath(star({30, 124}, 2.4, 1, 4, 0));
+    p.drawPath(star({36, 133}, 2.8, 1.2));
     // The robe's gold hem.
     p.setPen(QPen(tint::gold, 2));
     p.setBrush(Qt::NoBrush);
@@ -138,10 +142,12 @@ void drawWizard(QPainter& p) {
     hanging.lineTo(30, 121);
     hanging.cubicTo(31, 108, 33, 96, 36, 84);
     hanging.closeSubpath();
-    fillWithInk(p, hanging, across(18, 36, tint::robeShade, tint::robe));
     p.setPen(QPen(tint::ink, 1));
     p.setBrush(tint::skin);
     p.drawEllipse(QPointF(24, 122.5), 4, 3.5);
+    fillWithInk(p, hanging, across(18, 36, tint::robeShade, tint::robe));
+    p.setPen(QPen(tint::gold, 2, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(19, 116.5), QPointF(30.5, 119.2));
 
     // The arm held out towards the page, its wide sleeve, the hand and the wand.
     QPainterPath sleeve;

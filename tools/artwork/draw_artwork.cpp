@@ -4,8 +4,8 @@
 // Every picture is drawn here at its final size, pixel for pixel where it is small, so that it
 // stays crisp; the pictures in resources/ are this program's output and are not edited.
 
-#include "ImageFiles.h"
 #include "Icons.h"
+#include "ImageFiles.h"
 #include "Scenes.h"
 
 #include <QDir>
@@ -177,6 +177,7 @@ int main(int argc, char** argv) {
     ok = writeFile(in("bitmaps/preview.bmp"), bmp4Bytes(previewGlyph(), kGlyphPalette)) && ok;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         ok = saveImage(appIcon(size), in(QString("icons/vorrel-%1.png").arg(size))) && ok;
+    ok = writeFile(in("icons/vorrel.svg"), appIconSvg()) && ok;
 
     for (const char* word : {"Clock", "Timer", "Search"}) {
         const QString name = QString::fromLatin1(word).toLower();

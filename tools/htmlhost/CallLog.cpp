@@ -8,6 +8,8 @@ namespace htmlhost {
 
 bool CallLog::open(const QString& path, QString* error) {
     file_.setFileName(path);
+    // Unbuffered, record() hands each whole line to the system in a single write, so nothing
+    // waits in a buffer and a reader of the growing log never meets half a line.
     if (file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return true;
     *error = file_.errorString();

@@ -72,17 +72,36 @@ std::size_t rawTextEnd(std::string_view html, std::size_t from, std::string_view
     return html.size();
 }
 
+struct CommentEnd {
+    std::size_t textEnd; // where the comment's text stops
+    std::size_t end;     // just past its close
+};
+
+// Where the comment that opens at `at` with "<!--" ends; an unclosed one runs to the end.
+// Browsers let the opening dashes close it too, so "<!-->" and "<!--->" are whole empty
+// comments, not the start of one that hides everything up to the next "-->". They also take
+// "--!>" as a close.
+CommentEnd commentEnd(std::string_view html, std::size_t at) {
+    const std::size_t textBegin = at + 4;
+    const std::size_t dashes = html.find("-->", at + 2);
+    const std::size_t bang = html.find("--!>", textBegin);
+    if (dashes == std::string_view::npos && bang == std::string_view::npos)
+        return {html.size(), html.size()};
+    if (dashes <= bang)
+        return {std::max(dashes, textBegin), dashes + 3};
+    return {bang, bang + 4};
+}
+
 // Walks the document's comments and tags in order until `visit` returns true.
 template <typename Visit> void scan(std::string_view html, Visit visit) {
     std::size_t at = 0;
     while ((at = html.find('<', at)) != std::string_view::npos) {
         if (html.substr(at, 4) == "<!--") {
-            const std::size_t close = html.find("-->", at + 4);
-            const std::size_t end = close == std::string_view::npos ? html.size() : close + 3;
-            const std::size_t textEnd = close == std::string_view::npos ? html.size() : close;
-            if (visit(Token{Kind::Comment, html.substr(at + 4, textEnd - (at + 4)), {at, end}}))
+            const CommentEnd close = commentEnd(html, at);
+            const std::string_view text = html.substr(at + 4, close.textEnd - (at + 4));
+            if (visit(Token{Kind::Comment, text, {at, close.end}}))
                 return;
-            at = end;
+            at = close.end;
             continue;
         }
         const bool closing = at + 1 < html.size() && html[at + 1] == '/';

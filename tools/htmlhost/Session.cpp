@@ -21,11 +21,15 @@ QByteArray toBytes(const std::string& text) {
 } // namespace
 
 void Session::openFile(const QString& path) {
+    // Asked before opening: opening a FIFO waits for a writer, and a device such as /dev/zero
+    // never ends, so either would keep the host from ever reaching the bus.
     const QFileInfo info(path);
     if (!info.exists())
         fail(QStringLiteral("No such file: %1").arg(path));
     if (info.isDir())
         fail(QStringLiteral("%1 is a folder, not an HTML file").arg(path));
+    if (!info.isFile())
+        fail(QStringLiteral("%1 is not a regular file").arg(path));
     QFile file(info.absoluteFilePath());
     if (!file.open(QIODevice::ReadOnly))
         fail(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
