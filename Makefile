@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps browser-deps configure build check-display clean artwork
+.PHONY: run test deps browser-deps configure build check-display clean artwork package
 
 run: check-display build
 	$(BUILD)/vorrel
@@ -28,6 +28,10 @@ configure: deps
 
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
+
+# A Debian package of the program, in the build folder.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # Draws the pictures in resources/images again from their source, tools/artwork.
 artwork: configure

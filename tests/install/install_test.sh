@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The program as users get it. `cmake --install` into a folder of its own gives the program with
+# its help file, example pages and images beside it, a command in bin, and a menu entry, icons
+# and software description that the desktop's own checkers accept. The Debian package, unpacked
+# into a temporary root, holds the same, depends on what its binaries load, and its wizard runs
+# there until message 1148 ends it.
+#   install_test.sh BUILD_FOLDER   (on a session bus of its own)
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "install_test: $*" >&2; exit 1; }
+
+beside_program=(vorrel vorrel-clipboard vorrel.hlp
+    clock.htm timer.htm srch.htm anbt.htm time2.htm jlist.htm
+    fmclock.htm fmtimer.htm fmsrch.htm fmanbt.htm fmcost.htm fmpopup.htm fmjlist.htm test.htm
+    clock.gif clock_on.gif timer.gif timer_on.gif search.gif search_on.gif go.gif)
+
+# Everything the program reads lies in the folder of the command's real file.
+check_program_folder() {
+    local command=$1 folder
+    [ -x "$command" ] || fail "no command $command"
+    folder=$(dirname "$(readlink -f "$command")")
+    for file in "${beside_program[@]}"; do
+        [ -f "$folder/$file" ] || fail "$file is not beside the program in $folder"
+    done
+}
+
+cmake --install "$build" --prefix "$work/P" >/dev/null
+check_program_folder "$work/P/bin/vorrel"
+desktop-file-validate "$work/P/share/applications/org.vorrel.Vorrel.desktop"
+appstreamcli validate --no-net "$work/P/share/metainfo/org.vorrel.Vorrel.metainfo.xml" >/dev/null
+for size in 16 48 256; do
+    [ -f "$work/P/share/icons/hicolor/${size}x${size}/apps/vorrel.png" ] || fail "no ${size}px icon"
+done
+
+(cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
+deb=$(ls "$work"/package/*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libqt6widgets6 libqt6dbus6 libglib2.0-0 qt6-qpa-plugins; do
+    [[ "$depends" == *"$library"* ]] || fail "the package does not depend on $library: $depends"
+done
+dpkg-deb -x "$deb" "$work/root"
+check_program_folder "$work/root/usr/bin/vorrel"
+
+on_bus() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:Vorrel.Application 2>/dev/null |
+        grep -q 'boolean true'
+}
+QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/vorrel" &
+wizard=$!
+for _ in $(seq 100); do on_bus && break; sleep 0.1; done
+on_bus || fail "the installed wizard did not come up"
+dbus-send --session --type=method_call --dest=Vorrel.Application /Vorrel \
+    Vorrel.Application.PostMessage uint32:1148
+for _ in $(seq 50); do kill -0 "$wizard" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$wizard" 2>/dev/null; then
+    kill -9 "$wizard"
+    fail "message 1148 did not end the installed wizard"
+fi
+wait "$wizard" || fail "the installed wizard ended with code $?"
+echo "install_test: installed and packaged program work"
