@@ -2,13 +2,26 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps browser-deps configure build check-display clean artwork package
+.PHONY: run test test-sanitize deps browser-deps configure build check-display clean artwork package
 
 run: check-display build
 	$(BUILD)/vorrel
 
 test: build browser-deps
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer in a folder
+# of its own. Any finding fails the test it shows in; tools/sanitizer-suppressions.txt names the
+# leaks that belong to system libraries, and why.
+SANITIZE_BUILD ?= build-sanitize
+test-sanitize: browser-deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORREL_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+	cd $(SANITIZE_BUILD) && \
+	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitizer-suppressions.txt:print_suppressions=0 \
+	    ctest --output-on-failure -j$(JOBS)
 
 check-display:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
