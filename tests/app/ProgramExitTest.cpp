@@ -244,6 +244,18 @@ private slots:
         QVERIFY(vorrel.endsCleanlyWithin(1000));
     }
 
+    // A connection that never answers keeps the host search waiting 2 s at start; a signal
+    // ends the program meanwhile.
+    void theSearchForTheHostCanBeEndedByASignal() {
+        vorrel::test::BusPeers peers;
+        QVERIFY(!peers.start({"--silent"}).isEmpty());
+        Child vorrel;
+        QVERIFY(vorrel.start(binDir() + "/vorrel"));
+        QTRY_VERIFY_WITH_TIMEOUT(programIsOnTheBus(), 10000);
+        ::kill(pid_t(vorrel.process.processId()), SIGTERM);
+        QVERIFY(vorrel.endsCleanlyWithin(1000));
+    }
+
     void aSecondProgramTakesTheNameWhenTheFirstEnds() {
         Child first, second;
         QVERIFY(first.start(binDir() + "/vorrel"));

@@ -107,7 +107,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         QVERIFY(findRunningHost(directory));
-        QVERIFY2(timer.elapsed() >= 1900, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY2(timer.elapsed() >= 2000, qPrintable(QString::number(timer.elapsed())));
         QVERIFY2(timer.elapsed() < 4000, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(directory.askIsRunning(zero.toStdString()), std::optional<long long>(0));
     }
