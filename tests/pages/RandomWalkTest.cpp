@@ -4,8 +4,7 @@
 // the core makes of the values the windows showed. The seed is printed; set VORREL_WALK_SEED to
 // walk the same way again.
 
-#include "scripts/InsertionGenerator.h"
-#include "support/RecordingPlatform.h"
+#include "support/RecordedGenerator.h"
 #include "support/WizardDriver.h"
 
 #include <QCheckBox>
@@ -77,18 +76,12 @@ private slots:
         qInfo("random walk seed: %u (set VORREL_WALK_SEED=%u to walk it again)", seed, seed);
         Walk walk(seed + (withHost ? 1 : 0));
 
-        const auto services = [](test::RecordingLink& link, test::RecordingPlatform& platform) {
-            link.host->answers["getworkdir"] = {"/site/"};
-            return InsertionServices{link,     platform, platform,  platform,
-                                     platform, platform, "/vorrel/"};
-        };
-        test::EventLog log;
-        test::RecordingLink link(log);
-        test::RecordingPlatform platform(log);
-        InsertionGenerator generator(services(link, platform));
+        test::RecordedGenerator actual;
+        test::EventLog& log = actual.log;
+        test::RecordingPlatform& platform = actual.platform;
         WizardDriver d;
         d.host.running = withHost;
-        d.start(&generator);
+        d.start(&actual.generator);
 
         int finished = 0;
         int acted[5] = {};
@@ -119,19 +112,15 @@ private slots:
                     const std::size_t before = log.size();
                     const std::string clipboardBefore = platform.clipboard;
                     QTest::mouseClick(button, Qt::LeftButton);
-                    test::EventLog expectedLog;
-                    test::RecordingLink expectedLink(expectedLog);
-                    test::RecordingPlatform expected(expectedLog);
-                    expected.clipboard = clipboardBefore;
-                    InsertionGenerator reference(services(expectedLink, expected));
-                    InsertionPlan plan;
-                    reference.generateInsertion(shown, !withHost, plan);
+                    test::RecordedGenerator expected;
+                    expected.platform.clipboard = clipboardBefore;
+                    expected.run(shown, !withHost);
                     const test::EventLog happened(log.begin() + std::ptrdiff_t(before), log.end());
                     QVERIFY2(
-                        happened == expectedLog,
+                        happened == expected.log,
                         qPrintable(QString("Finished at step %1 of seed %2").arg(step).arg(seed)));
-                    QCOMPARE(platform.clipboard, expected.clipboard);
-                    for (const auto& [path, bytes] : expected.files)
+                    QCOMPARE(platform.clipboard, expected.platform.clipboard);
+                    for (const auto& [path, bytes] : expected.platform.files)
                         QVERIFY(platform.files[path] == bytes);
                     ++finished;
                 } else {

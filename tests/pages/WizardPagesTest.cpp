@@ -4,8 +4,7 @@
 
 #include "app/WizardFlow.h"
 #include "pages/BuilderChecks.h"
-#include "scripts/InsertionGenerator.h"
-#include "support/RecordingPlatform.h"
+#include "support/RecordedGenerator.h"
 #include "support/WizardDriver.h"
 
 #include <QCheckBox>
@@ -174,17 +173,9 @@ private slots:
         QFETCH(DisplayMethod, method);
         QFETCH(bool, withHost);
 
-        const auto services = [](test::RecordingLink& link, test::RecordingPlatform& platform) {
-            link.host->answers["getworkdir"] = {"/site/"};
-            return InsertionServices{link,     platform, platform,  platform,
-                                     platform, platform, "/vorrel/"};
-        };
-        test::EventLog log;
-        test::RecordingLink link(log);
-        test::RecordingPlatform platform(log);
-        InsertionGenerator generator(services(link, platform));
+        test::RecordedGenerator actual;
         d.host.running = withHost;
-        d.start(&generator);
+        d.start(&actual.generator);
 
         openTool(q(std::string(toolName(tool))));
         fillBuilderPage(tool);
@@ -204,27 +195,20 @@ private slots:
         }
         QCOMPARE(d.visibleWindows(), QStringList{"ToolPickerForm"});
 
-        test::EventLog expectedLog;
-        test::RecordingLink expectedLink(expectedLog);
-        test::RecordingPlatform expectedPlatform(expectedLog);
-        InsertionGenerator reference(services(expectedLink, expectedPlatform));
-        InsertionPlan plan;
-        reference.generateInsertion(typedState(tool, method), !withHost, plan);
-
-        QCOMPARE(log, expectedLog);
-        QCOMPARE(platform.files, expectedPlatform.files);
-        QCOMPARE(platform.clipboard, expectedPlatform.clipboard);
-        QVERIFY(!log.empty());
+        test::RecordedGenerator expected;
+        expected.run(typedState(tool, method), !withHost);
+        QCOMPARE(actual.log, expected.log);
+        QCOMPARE(actual.platform.files, expected.platform.files);
+        QCOMPARE(actual.platform.clipboard, expected.platform.clipboard);
+        QVERIFY(!actual.log.empty());
     }
 
     // A megabyte of caption and of memo, in one line and in many: nothing hangs and the text goes
     // out byte for byte.
     void bigInputPassesWhole() {
-        test::EventLog log;
-        test::RecordingLink link(log);
-        test::RecordingPlatform platform(log);
-        InsertionGenerator generator({link, platform, platform, platform, platform, platform, "/"});
-        d.start(&generator);
+        test::RecordedGenerator recorded;
+        test::RecordingPlatform& platform = recorded.platform;
+        d.start(&recorded.generator);
         QString caption;
         for (int i = 0; i < 100'000; ++i)
             caption += QString("Grüße %1 ").arg(i % 10);
