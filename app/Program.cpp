@@ -14,6 +14,7 @@
 #include "app/QtSplash.h"
 #include "app/SignalRelay.h"
 #include "app/Wizard.h"
+#include "chrome/Bitmaps.h"
 #include "chrome/QtText.h"
 #include "host/DBusHostLink.h"
 #include "launch/QtProcessStarter.h"
@@ -38,7 +39,8 @@ int runProgram(QApplication& application) {
     // sizes are the desktop entry's; decoding them here would only slow the start.
     QIcon icon;
     for (int size : {16, 22, 24, 32, 48})
-        icon.addFile(QStringLiteral(":/icons/vorrel-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(
+            QPixmap::fromImage(readImage(QStringLiteral(":/icons/vorrel-%1.png").arg(size))));
     application.setWindowIcon(icon);
     // The wizard ends only on Cancel, a close box or message 1148, never because its windows
     // are all hidden for a moment.

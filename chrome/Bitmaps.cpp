@@ -3,14 +3,21 @@
 #include <QBitmap>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 
 namespace vorrel {
+
+QImage readImage(const QString& path) {
+    QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 QImage loadBitmap(const QString& name) {
     const QDir bitmaps(QStringLiteral(":/bitmaps"));
     for (const QFileInfo& file : bitmaps.entryInfoList(QDir::Files))
         if (file.completeBaseName().compare(name, Qt::CaseInsensitive) == 0)
-            return QImage(file.filePath());
+            return readImage(file.filePath());
     return {};
 }
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,7 +81,6 @@ TGradientForm::TGradientForm(Qt::WindowFlags extraFlags)
                            Qt::WindowMinimizeButtonHint | extraFlags),
       caption_(inactiveCaptionColour(QApplication::palette()),
                activeCaptionColour(QApplication::palette())) {
-    setFont(formFont());
     makeCaptionFont();
 }
 
@@ -103,10 +103,13 @@ void TGradientForm::formLoaded() {
         child->setParent(client_);
         child->setVisible(!hidden);
     }
-    for (QWidget* child : client_->findChildren<QWidget*>()) {
-        child->setStyle(WizardStyle::instance());
-        child->setFont(controlFont());
-    }
+    // The controls take their font from the client area; of the desktop's style only the group
+    // boxes are drawn differently. Setting either on every control would polish each one again.
+    client_->setFont(controlFont());
+    // Set only now, so that no control measures its text in a font it never shows.
+    setFont(formFont());
+    for (QGroupBox* box : client_->findChildren<QGroupBox*>())
+        box->setStyle(WizardStyle::instance());
     for (QLabel* label : client_->findChildren<QLabel*>())
         if (label->property("autoSize").toBool())
             label->adjustSize();
