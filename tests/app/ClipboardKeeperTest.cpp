@@ -41,11 +41,20 @@ class ClipboardKeeperTest : public QObject {
                                            : QString("<xclip did not answer>");
     }
 
-    static bool keeperRuns() {
+    // A keeper serving this test's display; one left by another session on another display
+    // does not count.
+    bool keeperRuns() {
         QProcess pgrep;
         pgrep.start("pgrep", {"-f", binDir() + "/vorrel-clipboard"});
         pgrep.waitForFinished(5000);
-        return pgrep.exitCode() == 0;
+        const QByteArray ownDisplay = "DISPLAY=" + display.toUtf8();
+        for (const QByteArray& pid : pgrep.readAllStandardOutput().split('\n')) {
+            QFile environment("/proc/" + QString::fromLatin1(pid) + "/environ");
+            if (!pid.isEmpty() && environment.open(QIODevice::ReadOnly) &&
+                environment.readAll().split('\0').contains(ownDisplay))
+                return true;
+        }
+        return false;
     }
 
 private slots:
