@@ -1,0 +1,43 @@
+#pragma once
+
+// Where a host puts the wizard's texts in an HTML document: the places a browser sees, found by
+// an HTML5 parser. Standard C++ only, shared by every host we ship (htmlhost, the Kate and gedit
+// plugins), so each host only applies the edit with its own editor's calls.
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kit {
+
+// A request the document cannot carry out; the text is what the wizard's user gets to read.
+class PlacementError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class Place {
+    Head,    // where the head ends: before its end tag, or where it ends implicitly
+    Body,    // where the body ends: before its end tag, or at the body's end
+    BodyTag, // inside the body start tag, before its ">" (an attribute it has already is merged)
+};
+
+// Replace `removed` bytes at byte `offset` of the document by `inserted`.
+struct Edit {
+    std::size_t offset = 0;
+    std::size_t removed = 0;
+    std::string inserted;
+    bool operator==(const Edit&) const = default;
+};
+
+// The one edit that puts `text` (UTF-8) at `place` in `document` (its bytes as they are on disk).
+// Throws PlacementError when the document has no such place (a frameset page has no body).
+Edit placeText(std::string_view document, Place place, std::string_view text);
+
+// The paths of a copy list in which each path is followed by ";". Empty entries are dropped,
+// and a last path without its ";" still counts.
+std::vector<std::string> splitFileList(std::string_view list);
+
+} // namespace kit
