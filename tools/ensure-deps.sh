@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     dbus dbus-bin dbus-daemon
     fonts-dejavu-core fonts-liberation2
-    chromium
+    chromium firefox-esr
     xvfb xclip procps
     desktop-file-utils appstream dpkg-dev file
 )

@@ -1,8 +1,17 @@
-// Chromium for the browser tests: always Debian's own binary, always with a paused clock, so that
-// a test moves time itself and every timer fires exactly when the test says.
+// The browser of the browser tests: Debian's own Chromium through playwright-core, or, with
+// VORREL_BROWSER=firefox, Debian's Firefox ESR behind the same calls (firefox.mjs). Pages always
+// start with a paused clock, so that a test moves time itself and every timer fires exactly when
+// the test says.
 
 import { chromium } from 'playwright-core';
 import { pathToFileURL } from 'node:url';
+import { launchFirefox } from './firefox.mjs';
+
+const ENGINES = { chromium: 'Chromium', firefox: 'Firefox' };
+const engine = process.env.VORREL_BROWSER || 'chromium';
+if (!ENGINES[engine]) throw new Error(`VORREL_BROWSER must be chromium or firefox, not ${engine}`);
+// The engine's name, for test titles.
+export const ENGINE = ENGINES[engine];
 
 export const CHROMIUM_PATH = '/usr/bin/chromium';
 export const CHROMIUM_ARGS = [
@@ -17,7 +26,8 @@ export const CHROMIUM_ARGS = [
 ];
 
 // Fails (never skips) when the browser cannot start.
-export async function launchChromium() {
+export async function launchBrowser() {
+  if (engine === 'firefox') return launchFirefox();
   return chromium.launch({ executablePath: CHROMIUM_PATH, args: CHROMIUM_ARGS });
 }
 

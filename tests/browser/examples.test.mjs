@@ -5,14 +5,14 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { join } from 'node:path';
-import { fileUrl, launchChromium, openPage, openedCalls, recordWindowOpen } from './browser.mjs';
+import { fileUrl, launchBrowser, openPage, openedCalls, recordWindowOpen } from './browser.mjs';
 
 const folder = process.env.VORREL_EXAMPLES;
 let browser;
 
 before(async () => {
   assert.ok(folder, 'VORREL_EXAMPLES must name the folder of the example pages');
-  browser = await launchChromium();
+  browser = await launchBrowser();
 });
 
 after(async () => {

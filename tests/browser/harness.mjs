@@ -1,8 +1,8 @@
-// Shared set-up of the browser test files: one Chromium and one folder of test pages per file.
+// Shared set-up of the browser test files: one browser and one folder of test pages per file.
 
 import { after, before } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchChromium, openPage } from './browser.mjs';
+import { launchBrowser, openPage } from './browser.mjs';
 import { writeTestPages } from './test-pages.mjs';
 
 let browser;
@@ -10,7 +10,7 @@ let pages;
 
 before(async () => {
   pages = writeTestPages();
-  browser = await launchChromium();
+  browser = await launchBrowser();
 });
 
 after(async () => {

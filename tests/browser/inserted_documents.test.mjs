@@ -6,14 +6,14 @@ import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { existsSync } from 'node:fs';
 import { join } from 'node:path';
-import { fileUrl, launchChromium, openPage } from './browser.mjs';
+import { fileUrl, launchBrowser, openPage } from './browser.mjs';
 
 const folder = process.env.VORREL_E2E_DOCUMENTS;
 let browser;
 
 before(async () => {
   assert.ok(folder && existsSync(join(folder, 'index.html')), `no inserted documents in ${folder}`);
-  browser = await launchChromium();
+  browser = await launchBrowser();
 });
 
 after(async () => {
