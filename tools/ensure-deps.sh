@@ -13,6 +13,7 @@ packages=(
     chromium
     xvfb xclip procps
     desktop-file-utils appstream dpkg-dev file
+    kate libkf5texteditor-dev extra-cmake-modules qtbase5-dev xdotool
 )
 
 missing=()
