@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+#include <memory>
+
 namespace vorrel::test {
 
 // The real Kate with the Vorrel host plugin, on an X server of its own and on the test's session
@@ -22,7 +25,9 @@ public:
     // False, with the reason in `failure`, when it does not come up.
     bool start(const QStringList& arguments) {
         stop();
-        if (!home_.isValid() || !startXServer() || !writeSession())
+        home_ = std::make_unique<QTemporaryDir>();
+        homePath_ = home_->path();
+        if (!home_->isValid() || !startXServer() || !writeSession())
             return false;
         kate_.setProcessEnvironment(kateEnvironment());
         kate_.setStandardOutputFile(QProcess::nullDevice());
@@ -39,6 +44,7 @@ public:
     }
 
     // Kate is killed: asked to quit, it would ask about the unsaved changes of its documents.
+    // Returns once Kate's bus name is free.
     void stop() {
         for (QProcess* process : {&clipboard_, &kate_, &xServer_}) {
             if (process->state() == QProcess::NotRunning)
@@ -49,13 +55,29 @@ public:
                 process->terminate();
             process->waitForFinished(10000);
         }
+        if (!QTest::qWaitFor([] { return !hostOnBus(); }, 10000))
+            qWarning("Wexdor4.Plugin is still owned after Kate ended");
+        home_.reset(); // once Kate has ended: it writes there until it ends
+    }
+
+    // Waits until `done` holds or Kate shows its Save As dialog: true for the dialog.
+    bool saveDialogShowsBefore(const std::function<bool()>& done) {
+        QProcess search;
+        search.setProcessEnvironment(xEnvironment());
+        search.start(QStringLiteral("xdotool"), saveDialogSearch());
+        (void)QTest::qWaitFor([&] { return done() || search.state() == QProcess::NotRunning; },
+                              120000);
+        const bool shown = search.state() == QProcess::NotRunning &&
+                           search.exitStatus() == QProcess::NormalExit && search.exitCode() == 0;
+        search.kill();
+        search.waitForFinished();
+        return shown;
     }
 
     // Waits for Kate's Save As dialog and saves under `path`; false when no dialog comes.
     // The name is pasted: typed, the dialog's completion would take part of it.
     bool answerSaveAs(const QString& path) {
-        const QString dialog = findSaveDialog();
-        if (dialog.isEmpty())
+        if (!focusSaveDialog())
             return false;
         clipboard_.setProcessEnvironment(xEnvironment());
         clipboard_.start(
@@ -70,20 +92,7 @@ public:
     }
 
     bool cancelSaveAs() {
-        return !findSaveDialog().isEmpty() &&
-               xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
-    }
-
-    // Types into the focused widget of Kate's main window, as its user would.
-    bool typeIntoEditor(const QStringList& keys) {
-        const QString window =
-            xdotoolOutput({QStringLiteral("search"), QStringLiteral("--sync"),
-                           QStringLiteral("--pid"), QString::number(kate_.processId()),
-                           QStringLiteral("--name"), QStringLiteral("Kate$")});
-        return !window.isEmpty() &&
-               xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window}) &&
-               xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers")} +
-                       keys);
+        return focusSaveDialog() && xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
     }
 
     QString failure;
@@ -100,10 +109,10 @@ private:
                                                 QStringLiteral("-nolisten"), QStringLiteral("tcp"),
                                                 QStringLiteral("-screen"), QStringLiteral("0"),
                                                 QStringLiteral("1280x800x24")});
-        if (!QTest::qWaitFor(
-                [&] { return xServer_.canReadLine() || xServer_.state() == QProcess::NotRunning; },
-                20000) ||
-            !xServer_.canReadLine())
+        const bool ended = QTest::qWaitFor(
+            [&] { return xServer_.canReadLine() || xServer_.state() == QProcess::NotRunning; },
+            20000);
+        if (!ended || !xServer_.canReadLine())
             return fail(QStringLiteral("Xvfb did not start"));
         display_ = QLatin1Char(':') + QString::fromLatin1(xServer_.readLine()).trimmed();
         return true;
@@ -111,8 +120,8 @@ private:
 
     // Kate reads which plugins to load from its session; --startanon uses the anonymous one.
     bool writeSession() {
-        QDir().mkpath(home_.filePath(QStringLiteral("data/kate")));
-        QFile session(home_.filePath(QStringLiteral("data/kate/anonymous.katesession")));
+        QDir().mkpath(homePath_ + QStringLiteral("/data/kate"));
+        QFile session(homePath_ + QStringLiteral("/data/kate/anonymous.katesession"));
         if (!session.open(QIODevice::WriteOnly))
             return fail(QStringLiteral("cannot write Kate's session"));
         // Kate's default plugins stay off: they only slow its start.
@@ -132,10 +141,11 @@ private:
     QProcessEnvironment kateEnvironment() const {
         QProcessEnvironment environment = xEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        environment.insert(QStringLiteral("HOME"), home_.path());
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath("config"));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), home_.filePath("data"));
-        environment.insert(QStringLiteral("XDG_CACHE_HOME"), home_.filePath("cache"));
+        environment.insert(QStringLiteral("HOME"), homePath_);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           homePath_ + QStringLiteral("/config"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), homePath_ + QStringLiteral("/data"));
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), homePath_ + QStringLiteral("/cache"));
         environment.insert(QStringLiteral("QT_PLUGIN_PATH"),
                            environment.value(QStringLiteral("VORREL_KATE_PLUGIN_PATH")));
         environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("kf.*=false"));
@@ -149,23 +159,31 @@ private:
             QStringLiteral("Wexdor4.Plugin"));
     }
 
-    QString findSaveDialog() {
-        return xdotoolOutput({QStringLiteral("search"), QStringLiteral("--sync"),
-                              QStringLiteral("--pid"), QString::number(kate_.processId()),
-                              QStringLiteral("--name"), QStringLiteral("^Save File")});
+    // Only Kate draws on this X server.
+    static QStringList saveDialogSearch() {
+        return {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
+                QStringLiteral("^Save File")};
     }
 
-    // Runs xdotool on Kate's display with the event loop served; its first line of output.
+    bool focusSaveDialog() {
+        const QString dialog = xdotoolOutput(saveDialogSearch());
+        return !dialog.isEmpty() &&
+               xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), dialog});
+    }
+
+    // Runs xdotool on Kate's display with the event loop served; its first line of output, or
+    // nothing when it fails.
     QString xdotoolOutput(const QStringList& arguments) {
         QProcess xdotool;
         xdotool.setProcessEnvironment(xEnvironment());
         xdotool.start(QStringLiteral("xdotool"), arguments);
-        if (!QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 30000)) {
+        const bool ended =
+            QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 60000);
+        if (!ended) {
             xdotool.kill();
             xdotool.waitForFinished();
-            return {};
         }
-        if (xdotool.exitStatus() != QProcess::NormalExit || xdotool.exitCode() != 0)
+        if (!ended || xdotool.exitStatus() != QProcess::NormalExit || xdotool.exitCode() != 0)
             return {};
         return QString::fromLatin1(xdotool.readAllStandardOutput()).section('\n', 0, 0).trimmed();
     }
@@ -174,11 +192,12 @@ private:
         QProcess xdotool;
         xdotool.setProcessEnvironment(xEnvironment());
         xdotool.start(QStringLiteral("xdotool"), arguments);
-        return QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 30000) &&
+        return QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 60000) &&
                xdotool.exitStatus() == QProcess::NormalExit && xdotool.exitCode() == 0;
     }
 
-    QTemporaryDir home_;
+    std::unique_ptr<QTemporaryDir> home_;
+    QString homePath_;
     QString display_;
     QProcess xServer_;
     QProcess kate_;
