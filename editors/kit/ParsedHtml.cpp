@@ -78,9 +78,36 @@ std::vector<Noscript> blankOut(std::string& text, const std::vector<Noscript>& n
     return blanked;
 }
 
+void* allocate(void* arena, std::size_t size) {
+    return static_cast<ParsedHtml::Arena*>(arena)->allocate(size);
+}
+
+void release(void*, void*) {}
+
 } // namespace
 
+void* ParsedHtml::Arena::allocate(std::size_t size) {
+    constexpr std::size_t kAlign = alignof(std::max_align_t);
+    constexpr std::size_t kBlock = std::size_t(1) << 20;
+    size = (size + kAlign - 1) / kAlign * kAlign;
+    if (size > left_) {
+        const std::size_t blockSize = std::max(size, kBlock);
+        blocks_.emplace_back(new std::max_align_t[blockSize / kAlign]);
+        next_ = reinterpret_cast<char*>(blocks_.back().get());
+        left_ = blockSize;
+    }
+    void* block = next_;
+    next_ += size;
+    left_ -= size;
+    return block;
+}
+
 ParsedHtml::ParsedHtml(std::string_view document) : document_(document) {
+    options_ = kGumboDefaultOptions;
+    options_.allocator = allocate;
+    options_.deallocator = release;
+    options_.userdata = &arena_;
+    options_.max_errors = 0; // parse errors are not looked at: no need to keep them
     if (document.starts_with(kByteOrderMark))
         skipped_ = kByteOrderMark.size();
     parsed_ = document.substr(skipped_);
@@ -115,15 +142,12 @@ ParsedHtml::ParsedHtml(std::string_view document) : document_(document) {
     }
 }
 
-ParsedHtml::~ParsedHtml() {
-    if (output_)
-        gumbo_destroy_output(&kGumboDefaultOptions, output_);
-}
+ParsedHtml::~ParsedHtml() = default;
 
 void ParsedHtml::parse() {
-    if (output_)
-        gumbo_destroy_output(&kGumboDefaultOptions, output_);
-    output_ = gumbo_parse_with_options(&kGumboDefaultOptions, parsed_.data(), parsed_.size());
+    output_ = nullptr;
+    arena_.clear();
+    output_ = gumbo_parse_with_options(&options_, parsed_.data(), parsed_.size());
 }
 
 const GumboNode* ParsedHtml::htmlChild(GumboTag tag) const {

@@ -104,10 +104,10 @@ TEST(CursorMarker, OnlyARealCommentCounts) {
     const std::string_view page =
         "<script>s = \"<!--cursor-->\";</script><p title=\"<!--cursor-->\">"
         "<!--Cursor--></p>";
-    const std::optional<Edit> marker = findCursorMarker(page);
-    ASSERT_TRUE(marker);
-    EXPECT_EQ(page.substr(marker->offset, marker->removed), "<!--Cursor-->");
-    EXPECT_FALSE(findCursorMarker("<!-- cursor --><textarea><!--cursor--></textarea>"));
+    EXPECT_EQ(placeAtCursorMarker(page, "T", Place::Body),
+              (Edit{page.find("<!--Cursor-->"), 13, "T"}));
+    const std::string_view none = "<!-- cursor --><textarea><!--cursor--></textarea>";
+    EXPECT_EQ(placeAtCursorMarker(none, "T", Place::Body), (Edit{none.size(), 0, "T"}));
 }
 
 TEST(FileList, EveryPathEndsWithASemicolon) {
