@@ -55,9 +55,12 @@ const Row kRows[] = {
      "<body a=b/ id=\"i\">"},
     {"body tag: a=b=\"c>d\" ends the tag at the first \">\"", "<body a=b=\"c>d\" onload=x>", kTag,
      " onload=\"y()\"", "<body a=b=\"c onload=\"y()\">d\" onload=x>"},
-    {"a body tag inside noscript is text (scripting on)",
-     "<body><noscript><body onload=\"x()\"></noscript>", kTag, " onload=\"y()\"",
-     "<body onload=\"y()\"><noscript><body onload=\"x()\"></noscript>"},
+    {"a body tag inside noscript is text (scripting on), also where only a second look finds "
+     "the noscript",
+     "<body><noscript><script></noscript><noscript><body onload=\"x()\"></noscript>", kTag,
+     " onload=\"y()\"",
+     "<body onload=\"y()\"><noscript><script></noscript><noscript><body onload=\"x()\">"
+     "</noscript>"},
     {"body tag written where the body begins", "<title>t</title>\n<p>x", kTag, " onload=\"go()\"",
      "<title>t</title>\n<body onload=\"go()\"><p>x"},
     {"second onload joins the first", "<body onload=\"a()\" class=c>", kTag,
