@@ -90,15 +90,44 @@ void release(void*, void*) {}
 
 } // namespace
 
+namespace {
+
+constexpr std::size_t kAlign = alignof(std::max_align_t);
+constexpr std::size_t kBlock = std::size_t(1) << 20;
+constexpr std::size_t kSpareBlocks = 32; // what a parse of about 2 MB of markup takes
+
+} // namespace
+
+std::vector<ParsedHtml::Arena::Block>& ParsedHtml::Arena::spares() {
+    thread_local std::vector<Block> blocks;
+    return blocks;
+}
+
+void ParsedHtml::Arena::clear() {
+    std::vector<Block>& spare = spares();
+    for (Block& block : blocks_) {
+        if (spare.size() < kSpareBlocks && block.size == kBlock)
+            spare.push_back(std::move(block));
+    }
+    blocks_.clear();
+    next_ = nullptr;
+    left_ = 0;
+}
+
 void* ParsedHtml::Arena::allocate(std::size_t size) {
-    constexpr std::size_t kAlign = alignof(std::max_align_t);
-    constexpr std::size_t kBlock = std::size_t(1) << 20;
     size = (size + kAlign - 1) / kAlign * kAlign;
     if (size > left_) {
-        const std::size_t blockSize = std::max(size, kBlock);
-        blocks_.emplace_back(new std::max_align_t[blockSize / kAlign]);
-        next_ = reinterpret_cast<char*>(blocks_.back().get());
-        left_ = blockSize;
+        std::vector<Block>& spare = spares();
+        if (size <= kBlock && !spare.empty()) {
+            blocks_.push_back(std::move(spare.back()));
+            spare.pop_back();
+            left_ = kBlock;
+        } else {
+            left_ = std::max(size, kBlock);
+            blocks_.push_back(
+                {std::make_unique_for_overwrite<std::max_align_t[]>(left_ / kAlign), left_});
+        }
+        next_ = reinterpret_cast<char*>(blocks_.back().memory.get());
     }
     void* block = next_;
     next_ += size;

@@ -37,14 +37,23 @@ public:
 
     // Hands out gumbo's memory from large blocks and frees it all at once with the tree:
     // gumbo allocates for every node and string, and one malloc and free each cost about as
-    // much as the parsing.
+    // much as the parsing. The blocks a parse used are kept for the next parse in the same
+    // thread, up to 32 MB (a parse takes about 20 times the page's size), since the system's
+    // fresh pages cost a quarter of a large parse.
     class Arena {
     public:
+        ~Arena() { clear(); }
         void* allocate(std::size_t size);
-        void clear() { blocks_.clear(), next_ = nullptr, left_ = 0; }
+        void clear();
 
     private:
-        std::vector<std::unique_ptr<std::max_align_t[]>> blocks_;
+        struct Block {
+            std::unique_ptr<std::max_align_t[]> memory;
+            std::size_t size = 0;
+        };
+        static std::vector<Block>& spares();
+
+        std::vector<Block> blocks_;
         char* next_ = nullptr;
         std::size_t left_ = 0;
     };

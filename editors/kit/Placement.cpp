@@ -88,6 +88,8 @@ std::size_t openEnd(const ParsedHtml& page, const GumboNode* element) {
 
 std::size_t headEnd(const ParsedHtml& page) {
     const GumboNode* head = page.htmlChild(GUMBO_TAG_HEAD);
+    if (!head) // the parser makes one for every page; this only keeps a surprise from crashing
+        throw PlacementError("The page has no head to put the text in.");
     if (head->v.element.original_end_tag.length > 0)
         return page.offsetOf(head->v.element.original_end_tag.data);
     return openEnd(page, head);
