@@ -46,15 +46,10 @@ public:
     // Kate is killed: asked to quit, it would ask about the unsaved changes of its documents.
     // Returns once Kate's bus name is free.
     void stop() {
-        for (QProcess* process : {&clipboard_, &kate_, &xServer_}) {
-            if (process->state() == QProcess::NotRunning)
-                continue;
-            if (process == &kate_)
-                process->kill();
-            else
-                process->terminate();
-            process->waitForFinished(10000);
-        }
+        stopProcess(clipboard_);
+        kate_.kill();
+        kate_.waitForFinished(10000);
+        stopProcess(xServer_);
         if (!QTest::qWaitFor([] { return !hostOnBus(); }, 10000))
             qWarning("Wexdor4.Plugin is still owned after Kate ended");
         home_.reset(); // once Kate has ended: it writes there until it ends
@@ -79,6 +74,7 @@ public:
     bool answerSaveAs(const QString& path) {
         if (!focusSaveDialog())
             return false;
+        stopProcess(clipboard_);
         clipboard_.setProcessEnvironment(xEnvironment());
         clipboard_.start(
             QStringLiteral("xclip"),
@@ -98,6 +94,15 @@ public:
     QString failure;
 
 private:
+    static void stopProcess(QProcess& process) {
+        if (process.state() == QProcess::NotRunning)
+            return;
+        process.terminate();
+        if (!process.waitForFinished(10000))
+            process.kill();
+        process.waitForFinished(5000);
+    }
+
     bool fail(const QString& why) {
         failure = why;
         return false;
@@ -161,8 +166,8 @@ private:
 
     // Only Kate draws on this X server.
     static QStringList saveDialogSearch() {
-        return {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
-                QStringLiteral("^Save File")};
+        return {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+                QStringLiteral("--name"), QStringLiteral("^Save File")};
     }
 
     bool focusSaveDialog() {
