@@ -87,10 +87,6 @@ public:
                         QStringLiteral("Return")});
     }
 
-    bool cancelSaveAs() {
-        return focusSaveDialog() && xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
-    }
-
     QString failure;
 
 private:

@@ -114,15 +114,6 @@ private Q_SLOTS:
         host.put(kit::Place(place), text);
         QCOMPARE(document->text(), after);
     }
-
-    void noViewMeansNoDocument() {
-        ActiveDocumentHost host(&application);
-        windowDelegate.view = nullptr;
-        QCOMPARE(host.workDir(), QStringLiteral("1error"));
-        QVERIFY_EXCEPTION_THROWN(host.putAtCursor(QStringLiteral("x")), HostFailure);
-        windowDelegate.view = view;
-        QCOMPARE(host.workDir(), QString());
-    }
 };
 
 QTEST_MAIN(ActiveDocumentHostTest)
