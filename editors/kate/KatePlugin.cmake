@@ -23,9 +23,15 @@ ExternalProject_Add(kate_plugin
     BUILD_ALWAYS ON
     INSTALL_COMMAND "")
 
+# Stripped where the rest is (cmake --install --strip, the package).
 install(CODE "
+    set(strip)
+    if(CMAKE_INSTALL_DO_STRIP)
+        set(strip --strip)
+    endif()
     execute_process(COMMAND \${CMAKE_COMMAND} --install \"${VORREL_KATE_BUILD}\"
-                            --prefix \"\${CMAKE_INSTALL_PREFIX}\" RESULT_VARIABLE failed)
+                            --prefix \"\${CMAKE_INSTALL_PREFIX}\" \${strip}
+                    RESULT_VARIABLE failed)
     if(failed)
         message(FATAL_ERROR \"The Kate plugin could not be installed\")
     endif()" COMPONENT kate)
