@@ -6,13 +6,14 @@ set -euo pipefail
 packages=(
     g++ cmake make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-    libglib2.0-dev shared-mime-info
+    libglib2.0-dev shared-mime-info libgumbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     dbus dbus-bin dbus-daemon
     fonts-dejavu-core fonts-liberation2
     chromium firefox-esr
     xvfb xclip procps
     desktop-file-utils appstream dpkg-dev file
+    kate libkf5texteditor-dev extra-cmake-modules qtbase5-dev xdotool
 )
 
 missing=()

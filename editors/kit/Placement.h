@@ -5,6 +5,7 @@
 // plugins), so each host only applies the edit with its own editor's calls.
 
 #include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -35,6 +36,11 @@ struct Edit {
 // The one edit that puts `text` (UTF-8) at `place` in `document` (its bytes as they are on disk).
 // Throws PlacementError when the document has no such place (a frameset page has no body).
 Edit placeText(std::string_view document, Place place, std::string_view text);
+
+// The edit that puts `text` in place of the first "<!--cursor-->" comment (in any letter case)
+// that a browser reads as a comment, the way a stand-in for an editor's cursor is used; without
+// one, the edit that puts it at `otherwise`.
+Edit placeAtCursorMarker(std::string_view document, std::string_view text, Place otherwise);
 
 // The paths of a copy list in which each path is followed by ";". Empty entries are dropped,
 // and a last path without its ";" still counts.

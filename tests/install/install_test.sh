@@ -3,7 +3,8 @@
 # its help file, example pages and images beside it, a command in bin, and a menu entry, icons
 # and software description that the desktop's own checkers accept. The Debian package, unpacked
 # into a temporary root, holds the same, depends on what its binaries load, and its wizard runs
-# there until message 1148 ends it.
+# there until message 1148 ends it. The Kate plugin goes into Kate's plugin folder, and into a
+# package of its own that needs Kate.
 #   install_test.sh BUILD_FOLDER   (on a session bus of its own)
 set -euo pipefail
 build=$1
@@ -35,8 +36,17 @@ for size in 16 48 256; do
     [ -f "$work/P/share/icons/hicolor/${size}x${size}/apps/vorrel.png" ] || fail "no ${size}px icon"
 done
 
+# Kate's plugin lies where Kate's own plugins are, below the prefix.
+kate_plugins=$(dirname "$(dpkg -S katesearchplugin.so | sed 's/^[^:]*: //')")
+[ -f "$work/P/${kate_plugins#/usr/}/vorrelhost.so" ] ||
+    fail "the Kate plugin is not in ${kate_plugins#/usr/} below the prefix"
+
 (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
-deb=$(ls "$work"/package/*.deb)
+deb=$(ls "$work"/package/vorrel_*.deb)
+plugin_deb=$(ls "$work"/package/vorrel-kate-plugin_*.deb)
+[[ "$(dpkg-deb -f "$plugin_deb" Depends)" == kate,* ]] || fail "the Kate plugin does not need kate"
+dpkg-deb -c "$plugin_deb" | grep -q " \.$kate_plugins/vorrelhost.so$" ||
+    fail "the Kate plugin's package does not put it in $kate_plugins"
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libqt6dbus6 libglib2.0-0 qt6-qpa-plugins; do
     [[ "$depends" == *"$library"* ]] || fail "the package does not depend on $library: $depends"

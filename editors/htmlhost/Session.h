@@ -1,0 +1,46 @@
+#pragma once
+
+#include "editors/htmlhost/HtmlDocument.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace htmlhost {
+
+// The document the host has open and its place on disk. Every change goes to disk before the
+// host reports it done; a change that cannot be saved leaves the document as it was. Failures
+// throw DocumentError.
+class Session {
+public:
+    explicit Session(QString saveAsPath) : saveAsPath_(std::move(saveAsPath)) {}
+
+    // Reads an existing file as the open document.
+    void openFile(const QString& path);
+    // Replaces whatever was open by an untitled document that exists in memory only.
+    void openUntitled();
+
+    bool hasDocument() const { return document_.has_value(); }
+    // The document's folder with a trailing "/"; empty while it is untitled, "1error" with
+    // no document at all.
+    QString workDir() const;
+
+    // Applies `change` to the document and saves the result (untitled: kept in memory).
+    void edit(const std::function<void(HtmlDocument&)>& change);
+    // Copies each path of a ";"-ended list into the document's folder.
+    void copyIntoFolder(const std::string& list) const;
+    // Saves an untitled document under the save-as path, which then becomes its name.
+    void forceSave();
+
+private:
+    const HtmlDocument& requireDocument() const;
+
+    std::optional<HtmlDocument> document_;
+    QString path_; // empty while untitled
+    QString saveAsPath_;
+};
+
+} // namespace htmlhost

@@ -1,0 +1,169 @@
+#include "ActiveDocumentHost.h"
+
+#include "BufferText.h"
+
+#include <KTextEditor/Application>
+#include <KTextEditor/Document>
+#include <KTextEditor/MainWindow>
+#include <KTextEditor/View>
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QUrl>
+
+namespace vorrelkate {
+
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+KTextEditor::Cursor toCursor(const BufferPosition& position) {
+    return {position.line, position.column};
+}
+
+// Where `text` ends once it is inserted at `start`.
+KTextEditor::Cursor endOfInsertion(KTextEditor::Cursor start, const QString& text) {
+    const int lineEnds = text.count(QLatin1Char('\n'));
+    if (lineEnds == 0)
+        return {start.line(), start.column() + static_cast<int>(text.size())};
+    return {start.line() + lineEnds,
+            static_cast<int>(text.size() - text.lastIndexOf(QLatin1Char('\n')) - 1)};
+}
+
+// Kate ends the undo group it is adding to when the view's cursor moves, and otherwise merges a
+// change made only of single-line inserts into the one before: a put next to what the user just
+// typed would be taken back together with it, and the user's next keystrokes with the put.
+// Reporting the cursor where it stands ends the group without moving anything on screen.
+void endUndoGroup(KTextEditor::View* view) {
+    Q_EMIT view->cursorPositionChanged(view, view->cursorPosition());
+}
+
+// Replaces `range` by `text` (lines ended by "\n") as one step of Kate's undo history.
+void replaceAsOneUndoStep(KTextEditor::View* view, KTextEditor::Range range, const QString& text) {
+    KTextEditor::Document* document = view->document();
+    endUndoGroup(view);
+    bool applied = true;
+    {
+        KTextEditor::Document::EditingTransaction transaction(document);
+        if (!range.isEmpty())
+            applied = document->removeText(range);
+        applied = applied && document->insertText(range.start(), text);
+    }
+    endUndoGroup(view);
+    if (!applied)
+        throw HostFailure(
+            QStringLiteral("Kate did not accept the change to %1.").arg(document->documentName()));
+}
+
+} // namespace
+
+KTextEditor::View* ActiveDocumentHost::activeView() const {
+    KTextEditor::MainWindow* window = application_->activeMainWindow();
+    return window ? window->activeView() : nullptr;
+}
+
+KTextEditor::View* ActiveDocumentHost::requireEditableView() const {
+    KTextEditor::View* view = activeView();
+    if (!view)
+        throw HostFailure(QStringLiteral("No document is open in Kate."));
+    if (!view->document()->isReadWrite())
+        throw HostFailure(QStringLiteral("%1 is read-only in Kate, so nothing was inserted.")
+                              .arg(view->document()->documentName()));
+    return view;
+}
+
+QString ActiveDocumentHost::workDir() const {
+    const KTextEditor::View* view = activeView();
+    if (!view)
+        return QStringLiteral("1error");
+    const QUrl url = view->document()->url();
+    if (url.isEmpty())
+        return {};
+    if (!url.isLocalFile())
+        throw HostFailure(QStringLiteral("%1 is not a file on this computer, so it has no folder "
+                                         "that pages and pictures can be written to.")
+                              .arg(url.toDisplayString()));
+    const QString folder = QFileInfo(url.toLocalFile()).absolutePath();
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+void ActiveDocumentHost::openNewDocument() {
+    KTextEditor::MainWindow* window = application_->activeMainWindow();
+    if (!window || !window->openUrl(QUrl()))
+        throw HostFailure(QStringLiteral("Kate could not open a new document."));
+}
+
+void ActiveDocumentHost::save() {
+    const KTextEditor::View* view = activeView();
+    if (!view)
+        throw HostFailure(QStringLiteral("No document is open in Kate."));
+    // The Save As dialog of an untitled document runs an event loop of its own until it closes.
+    if (!view->document()->documentSave() || view->document()->url().isEmpty())
+        throw HostFailure(QStringLiteral("The document was not saved."));
+}
+
+void ActiveDocumentHost::put(kit::Place place, const QString& text) {
+    KTextEditor::View* view = requireEditableView();
+    const std::string document = view->document()->text().toStdString();
+    const kit::Edit edit = kit::placeText(document, place, text.toStdString());
+    const KTextEditor::Range range(toCursor(bufferPosition(document, edit.offset)),
+                                   toCursor(bufferPosition(document, edit.offset + edit.removed)));
+    replaceAsOneUndoStep(view, range, fromUtf8(bufferLines(edit.inserted)));
+}
+
+void ActiveDocumentHost::putAtCursor(const QString& text) {
+    KTextEditor::View* view = requireEditableView();
+    const KTextEditor::Cursor cursor = view->cursorPosition();
+    const QString lines = fromUtf8(bufferLines(text.toStdString()));
+    replaceAsOneUndoStep(view, KTextEditor::Range(cursor, cursor), lines);
+    view->setCursorPosition(endOfInsertion(cursor, lines));
+}
+
+QString ActiveDocumentHost::requireFolder() const {
+    const QString folder = workDir();
+    if (folder == QLatin1String("1error"))
+        throw HostFailure(QStringLiteral("No document is open in Kate."));
+    if (folder.isEmpty())
+        throw HostFailure(QStringLiteral("The document has not been saved yet, so it has no "
+                                         "folder to copy files into."));
+    return folder;
+}
+
+void ActiveDocumentHost::copyFiles(const QString& list) const {
+    const QString folder = requireFolder();
+    // Every source is read before the first copy is written, so a bad list copies nothing.
+    QList<QPair<QString, QByteArray>> copies;
+    for (const std::string& path : kit::splitFileList(list.toStdString())) {
+        const QFileInfo source(fromUtf8(path));
+        QFile file(source.filePath());
+        if (!source.isFile() || !file.open(QIODevice::ReadOnly))
+            throw HostFailure(
+                QStringLiteral("Cannot copy %1: no such file.").arg(source.filePath()));
+        copies.append({folder + source.fileName(), file.readAll()});
+    }
+    for (const auto& [target, bytes] : copies) {
+        // Written whole or not at all, so a picture already there is never left half replaced.
+        QSaveFile file(target);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            throw HostFailure(
+                QStringLiteral("Cannot write %1: %2").arg(target, file.errorString()));
+    }
+}
+
+void ActiveDocumentHost::preview(const QString& path) const {
+    if (path.isEmpty())
+        throw HostFailure(QStringLiteral("No page to preview was given."));
+    const bool isUrl = path.contains(QLatin1String("://"));
+    if (!isUrl && !QFileInfo::exists(path))
+        throw HostFailure(QStringLiteral("Cannot preview %1: no such file.").arg(path));
+    if (!QDesktopServices::openUrl(isUrl ? QUrl(path) : QUrl::fromLocalFile(path)))
+        throw HostFailure(
+            QStringLiteral("Cannot preview %1: the desktop could not open a web browser.")
+                .arg(path));
+}
+
+} // namespace vorrelkate

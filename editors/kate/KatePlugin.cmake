@@ -1,0 +1,37 @@
+# Builds the Kate plugin (editors/kate, a Qt 5 project of its own) into the build folder with
+# everything else, and installs it as the "kate" component: the package vorrel-kate-plugin.
+# Kate finds the built plugin with QT_PLUGIN_PATH=${VORREL_KATE_PLUGIN_PATH}.
+include(ExternalProject)
+
+set(VORREL_KATE_BUILD ${CMAKE_BINARY_DIR}/editors/kate)
+set(VORREL_KATE_PLUGIN_PATH ${VORREL_KATE_BUILD}/plugins)
+set(VORREL_KATE_BUILD_TYPE ${CMAKE_BUILD_TYPE})
+if(NOT VORREL_KATE_BUILD_TYPE OR VORREL_SANITIZE)
+    # Kate itself is not built with the sanitizers, so the plugin it loads is not either.
+    set(VORREL_KATE_BUILD_TYPE RelWithDebInfo)
+endif()
+
+ExternalProject_Add(kate_plugin
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}/editors/kate
+    BINARY_DIR ${VORREL_KATE_BUILD}
+    CMAKE_ARGS
+        -DCMAKE_BUILD_TYPE=${VORREL_KATE_BUILD_TYPE}
+        -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER}
+        -DVORREL_REPO_DIR=${CMAKE_SOURCE_DIR}
+        -DVORREL_KATE_TESTS=${BUILD_TESTING}
+    # The plugin's own build decides what changed in its sources and the kit's.
+    BUILD_ALWAYS ON
+    INSTALL_COMMAND "")
+
+# Stripped where the rest is (cmake --install --strip, the package).
+install(CODE "
+    set(strip)
+    if(CMAKE_INSTALL_DO_STRIP)
+        set(strip --strip)
+    endif()
+    execute_process(COMMAND \${CMAKE_COMMAND} --install \"${VORREL_KATE_BUILD}\"
+                            --prefix \"\${CMAKE_INSTALL_PREFIX}\" \${strip}
+                    RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR \"The Kate plugin could not be installed\")
+    endif()" COMPONENT kate)

@@ -1,0 +1,196 @@
+#include "editors/kit/ParsedHtml.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace kit {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// A noscript element's start tag and the raw text after it, as offsets in the parsed text.
+struct Noscript {
+    std::size_t tag = 0;
+    std::size_t content = 0;
+    bool operator==(const Noscript&) const = default;
+};
+
+bool endsTagName(char c) {
+    return c == '\t' || c == '\n' || c == '\f' || c == '\r' || c == ' ' || c == '/' || c == '>';
+}
+
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// A browser with scripting on reads noscript content as raw text, which only "</noscript"
+// followed by a blank, "/" or ">" ends (in any letter case).
+std::size_t rawTextEnd(std::string_view text, std::size_t from) {
+    constexpr std::string_view kEndTag = "</noscript";
+    for (std::size_t at = text.find("</", from); at != std::string_view::npos;
+         at = text.find("</", at + 2)) {
+        if (text.size() - at <= kEndTag.size() || !endsTagName(text[at + kEndTag.size()]))
+            continue;
+        if (std::equal(kEndTag.begin(), kEndTag.end(), text.begin() + at,
+                       [](char want, char got) { return want == lower(got); }))
+            return at;
+    }
+    return text.size();
+}
+
+// The noscript elements gumbo built, in the order of their tags. Walked without recursion, so
+// that deeply nested markup cannot exhaust the stack.
+std::vector<Noscript> noscriptsIn(const GumboOutput* output, std::string_view text) {
+    std::vector<Noscript> found;
+    std::vector<const GumboNode*> pending{output->document};
+    while (!pending.empty()) {
+        const GumboNode* node = pending.back();
+        pending.pop_back();
+        if (isHtml(node, GUMBO_TAG_NOSCRIPT) && node->v.element.original_tag.length > 0) {
+            const GumboStringPiece& tag = node->v.element.original_tag;
+            const auto start = static_cast<std::size_t>(tag.data - text.data());
+            found.push_back({start, start + tag.length});
+        }
+        if (hasChildren(node)) {
+            const GumboVector& children = childrenOf(node);
+            for (unsigned i = 0; i < children.length; ++i)
+                pending.push_back(static_cast<const GumboNode*>(children.data[i]));
+        }
+    }
+    std::sort(found.begin(), found.end(),
+              [](const Noscript& a, const Noscript& b) { return a.tag < b.tag; });
+    return found;
+}
+
+// Blanks out each noscript's raw text, so that gumbo sees nothing in it; offsets stay as they
+// are. A tag found inside raw text blanked before it is no tag (and its raw text is not looked
+// for, so that nested ones cost no more than one). Returns those blanked, and where the last
+// blanked raw text ends.
+std::vector<Noscript> blankOut(std::string& text, const std::vector<Noscript>& noscripts,
+                               std::size_t& end) {
+    std::vector<Noscript> blanked;
+    end = 0;
+    for (const Noscript& noscript : noscripts) {
+        if (noscript.tag < end)
+            continue;
+        end = rawTextEnd(text, noscript.content);
+        std::fill(text.begin() + static_cast<std::ptrdiff_t>(noscript.content),
+                  text.begin() + static_cast<std::ptrdiff_t>(end), ' ');
+        blanked.push_back(noscript);
+    }
+    return blanked;
+}
+
+void* allocate(void* arena, std::size_t size) {
+    return static_cast<ParsedHtml::Arena*>(arena)->allocate(size);
+}
+
+void release(void*, void*) {}
+
+} // namespace
+
+namespace {
+
+constexpr std::size_t kAlign = alignof(std::max_align_t);
+constexpr std::size_t kBlock = std::size_t(1) << 20;
+constexpr std::size_t kSpareBlocks = 32; // what a parse of about 2 MB of markup takes
+
+} // namespace
+
+std::vector<ParsedHtml::Arena::Block>& ParsedHtml::Arena::spares() {
+    thread_local std::vector<Block> blocks;
+    return blocks;
+}
+
+void ParsedHtml::Arena::clear() {
+    std::vector<Block>& spare = spares();
+    for (Block& block : blocks_) {
+        if (spare.size() < kSpareBlocks && block.size == kBlock)
+            spare.push_back(std::move(block));
+    }
+    blocks_.clear();
+    next_ = nullptr;
+    left_ = 0;
+}
+
+void* ParsedHtml::Arena::allocate(std::size_t size) {
+    size = (size + kAlign - 1) / kAlign * kAlign;
+    if (size > left_) {
+        std::vector<Block>& spare = spares();
+        if (size <= kBlock && !spare.empty()) {
+            blocks_.push_back(std::move(spare.back()));
+            spare.pop_back();
+            left_ = kBlock;
+        } else {
+            left_ = std::max(size, kBlock);
+            blocks_.push_back(
+                {std::make_unique_for_overwrite<std::max_align_t[]>(left_ / kAlign), left_});
+        }
+        next_ = reinterpret_cast<char*>(blocks_.back().memory.get());
+    }
+    void* block = next_;
+    next_ += size;
+    left_ -= size;
+    return block;
+}
+
+ParsedHtml::ParsedHtml(std::string_view document) : document_(document) {
+    options_ = kGumboDefaultOptions;
+    options_.allocator = allocate;
+    options_.deallocator = release;
+    options_.userdata = &arena_;
+    options_.max_errors = 0; // parse errors are not looked at: no need to keep them
+    if (document.starts_with(kByteOrderMark))
+        skipped_ = kByteOrderMark.size();
+    parsed_ = document.substr(skipped_);
+    parse();
+    const std::vector<Noscript> first = noscriptsIn(output_, parsed_);
+    if (first.empty())
+        return;
+
+    // Usually one more parse with every noscript blanked out is the browser's tree: then the
+    // noscript elements of that parse are exactly the blanked ones.
+    masked_.assign(parsed_);
+    std::size_t end = 0;
+    const std::vector<Noscript> blanked = blankOut(masked_, first, end);
+    parsed_ = masked_;
+    parse();
+    if (noscriptsIn(output_, parsed_) == blanked)
+        return;
+
+    // Markup that only a noscript read as raw text reveals (or hides): blank them out one at a
+    // time in document order, each found by a parse that is right up to it.
+    masked_.assign(document.substr(skipped_));
+    parsed_ = masked_;
+    std::size_t settled = 0;
+    for (;;) {
+        parse();
+        const std::vector<Noscript> now = noscriptsIn(output_, parsed_);
+        const auto next = std::find_if(now.begin(), now.end(),
+                                       [&](const Noscript& n) { return n.tag >= settled; });
+        if (next == now.end())
+            return;
+        blankOut(masked_, {*next}, settled);
+    }
+}
+
+ParsedHtml::~ParsedHtml() = default;
+
+void ParsedHtml::parse() {
+    output_ = nullptr;
+    arena_.clear();
+    output_ = gumbo_parse_with_options(&options_, parsed_.data(), parsed_.size());
+}
+
+const GumboNode* ParsedHtml::htmlChild(GumboTag tag) const {
+    const GumboVector& children = output_->root->v.element.children;
+    for (unsigned i = 0; i < children.length; ++i) {
+        const auto* child = static_cast<const GumboNode*>(children.data[i]);
+        if (isHtml(child, tag))
+            return child;
+    }
+    return nullptr;
+}
+
+} // namespace kit
