@@ -19,6 +19,7 @@ def _folder_of(location):
 class Editor:
     def __init__(self, app):
         self._app = app
+        self._waiting_saves = []  # callbacks of forcesave calls, the running one first
 
     def _window(self):
         return self._app.get_active_window()
@@ -77,16 +78,34 @@ class Editor:
             document.end_user_action()
 
     def save(self, done):
-        """gedit's own save (Save As for an untitled document); done(None or a message)."""
-        document = self._document()
+        """gedit's own save (Save As for an untitled document); done(None or a message).
+
+        One save at a time: a call that comes while a Save As dialog is open waits its turn.
+        """
+        self._document()  # without a document the caller gets its error at once
+        self._waiting_saves.append(done)
+        if len(self._waiting_saves) == 1:
+            self._save_next()
+
+    def _save_next(self):
+        def finished(failure):
+            self._waiting_saves.pop(0)(failure)
+            if self._waiting_saves:
+                self._save_next()
+
+        try:
+            document = self._document()
+        except HostError as error:
+            finished(str(error))
+            return
 
         def saved(_document, result, _data):
             try:
                 ok = Gedit.commands_save_document_finish(document, result)
             except Exception as error:  # noqa: BLE001 - reported to the waiting caller
-                done("The document was not saved: %s" % error)
+                finished("The document was not saved: %s" % getattr(error, "message", error))
                 return
-            done(None if ok else "The document was not saved.")
+            finished(None if ok else "The document was not saved.")
 
         Gedit.commands_save_document_async(document, self._window(), None, saved, None)
 
