@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-    libglib2.0-dev shared-mime-info
+    libglib2.0-dev shared-mime-info libgumbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     dbus dbus-bin dbus-daemon
     fonts-dejavu-core fonts-liberation2

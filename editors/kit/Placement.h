@@ -5,6 +5,7 @@
 // plugins), so each host only applies the edit with its own editor's calls.
 
 #include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -35,6 +36,10 @@ struct Edit {
 // The one edit that puts `text` (UTF-8) at `place` in `document` (its bytes as they are on disk).
 // Throws PlacementError when the document has no such place (a frameset page has no body).
 Edit placeText(std::string_view document, Place place, std::string_view text);
+
+// Where a "<!--cursor-->" comment (in any letter case) stands that a browser reads as a comment:
+// the edit that takes it out. None when the document has no such comment.
+std::optional<Edit> findCursorMarker(std::string_view document);
 
 // The paths of a copy list in which each path is followed by ";". Empty entries are dropped,
 // and a last path without its ";" still counts.

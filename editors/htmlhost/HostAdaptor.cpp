@@ -1,4 +1,4 @@
-#include "tools/htmlhost/HostAdaptor.h"
+#include "editors/htmlhost/HostAdaptor.h"
 
 #include <QDBusMessage>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "tools/htmlhost/CallLog.h"
+#include "editors/htmlhost/CallLog.h"
 
-#include "tools/htmlhost/LogLine.h"
+#include "editors/htmlhost/LogLine.h"
 
 #include <cstdio>
 

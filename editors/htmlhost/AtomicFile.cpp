@@ -1,6 +1,6 @@
-#include "tools/htmlhost/AtomicFile.h"
+#include "editors/htmlhost/AtomicFile.h"
 
-#include "tools/htmlhost/HtmlDocument.h"
+#include "editors/htmlhost/HtmlDocument.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -172,40 +172,6 @@ private slots:
         QVERIFY(errorOf(call("forcesave")).contains("No document"));
     }
 
-    void putsChangeOnlyTheirPlaceInTheFile() {
-        QByteArray expected = "<!DOCTYPE html>\r\n<HTML>\r\n<HEAD>\r\n<Title>Page</Title>\r\n"
-                              "</HEAD>\r\n<Body bgcolor=\"#FFFFFF\">\r\n<h1>Hi</h1>\r\n"
-                              "<!--Cursor-->\r\n<p>end</p>\r\n</BODY>\r\n</HTML>\r\n";
-        const QString page = file("page.html");
-        writeAll(page, expected);
-        QVERIFY(startHost({page}));
-
-        const QByteArray clock = "<b>Zeit: 12 \xe2\x82\xac</b>\r\n";
-        struct Step {
-            const char* method;
-            QByteArray text;
-            QByteArray anchor;      // what the text goes next to in the file
-            QByteArray replacement; // what the anchor becomes
-        };
-        const Step steps[] = {
-            {"puttextatcursor", clock, "<!--Cursor-->", clock},
-            {"puttextatcursor", "<form></form>", clock, clock + "<form></form>"},
-            {"puttextbody", "<script>go()</script>\r\n", "</BODY>",
-             "<script>go()</script>\r\n</BODY>"},
-            {"puttextinbody", " onload=\"start()\"", "bgcolor=\"#FFFFFF\"",
-             "bgcolor=\"#FFFFFF\" onload=\"start()\""},
-            {"puttexthead", "<script>var t;</script>\r\n", "</HEAD>",
-             "<script>var t;</script>\r\n</HEAD>"},
-            {"puttextatcursor", "<hr>", "<form></form>", "<form></form><hr>"},
-        };
-        for (const Step& step : steps) {
-            QCOMPARE(expected.count(step.anchor), 1);
-            expected.replace(step.anchor, step.replacement);
-            QCOMPARE(failureOf(call(step.method, {QString::fromUtf8(step.text)})), QString());
-            QCOMPARE(readAll(page), expected);
-        }
-    }
-
     void savesByReplacingTheFileWhole() {
         const QByteArray before = "<html><head></head>\r\n<body></body></html>\r\n";
         const QString page = file("page.html");
@@ -223,17 +189,6 @@ private slots:
         QCOMPARE(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{"page.html"});
         QCOMPARE(statOf(page).st_mode & 0777, 0600u);
-    }
-
-    void missingPlacesAreErrorsThatLeaveTheFileAlone() {
-        const QByteArray fragment = "<p>only a fragment</p>\n";
-        writeAll(file("frag.html"), fragment);
-        QVERIFY(startHost({file("frag.html")}));
-        QVERIFY(errorOf(call("puttexthead", {"x"})).contains("</head>"));
-        QVERIFY(errorOf(call("puttextbody", {"x"})).contains("</body>"));
-        QVERIFY(errorOf(call("puttextinbody", {"x"})).contains("<body>"));
-        QVERIFY(errorOf(call("puttextatcursor", {"x"})).contains("<!--cursor-->"));
-        QCOMPARE(readAll(file("frag.html")), fragment);
     }
 
     void copiesListedFilesIntoTheDocumentsFolder() {

@@ -1,4 +1,4 @@
-#include "tools/htmlhost/LogLine.h"
+#include "editors/htmlhost/LogLine.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tools/htmlhost/CallLog.h"
-#include "tools/htmlhost/Session.h"
+#include "editors/htmlhost/CallLog.h"
+#include "editors/htmlhost/Session.h"
 
 #include <QDBusContext>
 #include <QObject>

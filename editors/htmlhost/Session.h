@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/htmlhost/HtmlDocument.h"
+#include "editors/htmlhost/HtmlDocument.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "tools/htmlhost/Session.h"
+#include "editors/htmlhost/Session.h"
 
-#include "tools/htmlhost/AtomicFile.h"
+#include "editors/htmlhost/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,7 +74,7 @@ void Session::copyIntoFolder(const std::string& list) const {
                             "files into."));
     // Every source is checked before the first copy, so that a bad list copies nothing.
     QList<QFileInfo> sources;
-    for (const std::string& path : splitFileList(list)) {
+    for (const std::string& path : kit::splitFileList(list)) {
         const QFileInfo source(QString::fromStdString(path));
         if (!source.isFile())
             fail(QStringLiteral("Cannot copy %1: no such file.").arg(source.filePath()));

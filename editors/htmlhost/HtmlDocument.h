@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/kit/Placement.h"
+
 #include <cstddef>
 #include <optional>
 #include <stdexcept>
@@ -17,7 +19,7 @@ public:
 };
 
 // The text of the one document the stand-in host edits, as bytes, with the editor's cursor.
-// Every change inserts text and leaves all other bytes as they were.
+// Texts go where the placement kit puts them; all other bytes stay as they were.
 class HtmlDocument {
 public:
     explicit HtmlDocument(std::string bytes = {}) : bytes_(std::move(bytes)) {}
@@ -32,25 +34,22 @@ public:
     // The cursor's byte offset; none until text has been put at the cursor.
     std::optional<std::size_t> cursor() const { return cursor_; }
 
-    // Before </head>.
+    // Where the head ends.
     void putInHead(std::string_view text);
-    // Before </body>.
+    // Where the body ends.
     void putInBody(std::string_view text);
-    // Inside the <body ...> start tag, just before its ">".
+    // Into the body start tag (a "<body ...>" tag where the body has none).
     void putInBodyTag(std::string_view text);
-    // At the cursor; before the first text there, at the cursor marker (which goes), or else
-    // before </body>. The cursor then stands just after the text.
+    // At the cursor; before the first text there, at the cursor marker comment (which goes),
+    // or else where the body ends. The cursor then stands just after the text.
     void putAtCursor(std::string_view text);
 
 private:
-    void insert(std::size_t at, std::string_view text);
+    void put(kit::Place place, std::string_view text);
+    void apply(const kit::Edit& edit);
 
     std::string bytes_;
     std::optional<std::size_t> cursor_;
 };
-
-// The paths of a copy list in which each path is followed by ";". Empty entries are dropped,
-// and a last path without its ";" still counts.
-std::vector<std::string> splitFileList(std::string_view list);
 
 } // namespace htmlhost

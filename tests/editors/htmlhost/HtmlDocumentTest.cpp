@@ -1,4 +1,4 @@
-#include "tools/htmlhost/HtmlDocument.h"
+#include "editors/htmlhost/HtmlDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -46,28 +46,19 @@ TEST(HtmlDocument, WithoutMarkerCursorTextGoesBeforeBodyEndAndBodyTextStaysBehin
               "<html><head></head><body><p>x</p><b>1</b><b>2</b><script>s1</script></body></html>");
 }
 
-TEST(HtmlDocument, MissingPlaceIsAnErrorThatChangesNothing) {
-    const std::string fragment = "<p>no head, no body</p>";
-    HtmlDocument doc(fragment);
-    EXPECT_THROW(doc.putInHead("x"), DocumentError);
+TEST(HtmlDocument, FramesetPageRefusesBodyAndCursorTextAndStaysAsItWas) {
+    const std::string frames = "<html><head></head><frameset><frame src=a></frameset></html>";
+    HtmlDocument doc(frames);
     EXPECT_THROW(doc.putInBody("x"), DocumentError);
-    EXPECT_THROW(doc.putInBodyTag("x"), DocumentError);
-    EXPECT_THROW(doc.putAtCursor("x"), DocumentError);
-    EXPECT_EQ(doc.bytes(), fragment);
-    EXPECT_FALSE(doc.cursor());
+    EXPECT_THROW(doc.putInBodyTag(" onload=\"x()\""), DocumentError);
     try {
-        doc.putInHead("x");
+        doc.putAtCursor("x");
+        ADD_FAILURE() << "cursor text went in: " << doc.bytes();
     } catch (const DocumentError& error) {
-        EXPECT_NE(std::string(error.what()).find("</head>"), std::string::npos);
+        EXPECT_NE(std::string(error.what()).find("frameset"), std::string::npos) << error.what();
     }
-}
-
-TEST(FileList, EveryPathEndsWithASemicolon) {
-    using List = std::vector<std::string>;
-    EXPECT_EQ(splitFileList("/a/b c.gif;/d/e.jpg;"), (List{"/a/b c.gif", "/d/e.jpg"}));
-    EXPECT_EQ(splitFileList(""), List{});
-    EXPECT_EQ(splitFileList(";;/x;;"), List{"/x"});
-    EXPECT_EQ(splitFileList("/a;/last"), (List{"/a", "/last"}));
+    EXPECT_EQ(doc.bytes(), frames);
+    EXPECT_FALSE(doc.cursor());
 }
 
 } // namespace

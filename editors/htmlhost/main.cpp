@@ -2,9 +2,9 @@
 // for one HTML file, so that the wizard's insertions can be used and tested on Linux.
 
 #include "app/SignalRelay.h"
-#include "tools/htmlhost/CallLog.h"
-#include "tools/htmlhost/HostAdaptor.h"
-#include "tools/htmlhost/Session.h"
+#include "editors/htmlhost/CallLog.h"
+#include "editors/htmlhost/HostAdaptor.h"
+#include "editors/htmlhost/Session.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,0 +1,206 @@
+#include "editors/kit/BodyTag.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kit {
+
+namespace {
+
+// One change of a few bytes; a body-tag edit is made of several of them.
+using Piece = Edit;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r';
+}
+
+// An attribute's value as written: its quote (0 when unquoted) and what stands between quotes.
+struct Written {
+    char quote = 0;
+    std::string_view content;
+};
+
+Written writtenValue(const GumboAttribute& attribute) {
+    const std::string_view raw(attribute.original_value.data, attribute.original_value.length);
+    if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') && raw.back() == raw.front())
+        return {raw.front(), raw.substr(1, raw.size() - 2)};
+    return {0, raw};
+}
+
+// gumbo gives an attribute without a value its name as the value as written.
+bool hasValue(const GumboAttribute& attribute) {
+    return attribute.original_value.data != attribute.original_name.data;
+}
+
+// Value text written for another quote: a character reference stands for that quote, and all
+// else (references included) reads the same between either quote.
+std::string requoted(std::string_view content, char quote) {
+    std::string out;
+    out.reserve(content.size());
+    for (const char c : content) {
+        if (c == quote)
+            out += quote == '"' ? "&quot;" : "&#39;";
+        else
+            out += c;
+    }
+    return out;
+}
+
+// What goes between two scripts in one handler: nothing after a ";", a line end after a "//"
+// comment that would swallow what follows, else ";". A blank first script is dropped.
+std::string_view separator(std::string_view first) {
+    const std::size_t end = first.find_last_not_of(" \t\n\f\r");
+    if (end == std::string_view::npos || first[end] == ';')
+        return {};
+    const std::size_t lineStart = first.find_last_of("\n\r", end);
+    const std::string_view lastLine =
+        first.substr(lineStart == std::string_view::npos ? 0 : lineStart + 1);
+    return lastLine.find("//") != std::string_view::npos ? "\n" : ";";
+}
+
+// The edit that appends `added`'s value to the body's attribute `existing`.
+Piece mergeValue(const ParsedHtml& page, const GumboAttribute& existing,
+                 const GumboAttribute& added) {
+    const Written add = writtenValue(added);
+    if (!hasValue(existing)) {
+        // "name", "name=" or "name = " before ">": the "=" and its blanks become the value.
+        const std::string_view doc = page.document();
+        const std::size_t nameEnd =
+            page.offsetOf(existing.original_name.data) + existing.original_name.length;
+        std::size_t end = nameEnd;
+        while (end < doc.size() && isBlank(doc[end]))
+            ++end;
+        if (end < doc.size() && doc[end] == '=') {
+            ++end;
+            while (end < doc.size() && isBlank(doc[end]))
+                ++end;
+        } else {
+            end = nameEnd;
+        }
+        return {nameEnd, end - nameEnd, "=\"" + requoted(add.content, '"') + "\""};
+    }
+    const Written old = writtenValue(existing);
+    const char quote = old.quote ? old.quote : '"';
+    const std::string_view value = existing.value;
+    const bool blank = value.find_first_not_of(" \t\n\f\r") == std::string_view::npos;
+    std::string merged(1, quote);
+    if (!blank) {
+        merged += requoted(old.content, quote);
+        merged += separator(value);
+    }
+    merged += requoted(add.content, quote);
+    merged += quote;
+    return {page.offsetOf(existing.original_value.data), existing.original_value.length, merged};
+}
+
+// The attributes of a text as a browser reads them inside a start tag; null when the text is
+// more than attributes (it would end the tag), so that it goes in as it is.
+struct ParsedAttributes {
+    std::string tag;
+    GumboOutput* output = nullptr;
+    ~ParsedAttributes() {
+        if (output)
+            gumbo_destroy_output(&kGumboDefaultOptions, output);
+    }
+    const GumboVector* attributes() const {
+        const GumboNode* html = output->root;
+        for (unsigned i = 0; i < html->v.element.children.length; ++i) {
+            const auto* child = static_cast<const GumboNode*>(html->v.element.children.data[i]);
+            if (isHtml(child, GUMBO_TAG_BODY) &&
+                child->v.element.original_tag.length == tag.size() &&
+                child->v.element.children.length == 0)
+                return &child->v.element.attributes;
+        }
+        return nullptr;
+    }
+};
+
+constexpr std::string_view kOpen = "<body";
+
+std::unique_ptr<ParsedAttributes> parseAttributes(std::string_view text) {
+    auto parsed = std::make_unique<ParsedAttributes>();
+    parsed->tag.append(kOpen).append(text).append(">");
+    parsed->output =
+        gumbo_parse_with_options(&kGumboDefaultOptions, parsed->tag.data(), parsed->tag.size());
+    return parsed;
+}
+
+// Where attributes go in the explicit body start tag: before its ">", or before "/>" unless that
+// "/" ends an unquoted value.
+std::size_t attributeEnd(const ParsedHtml& page, const GumboElement& body) {
+    const std::size_t tag = page.offsetOf(body.original_tag.data);
+    const std::size_t close = tag + body.original_tag.length - 1;
+    if (page.document()[close - 1] != '/')
+        return close;
+    for (unsigned i = 0; i < body.attributes.length; ++i) {
+        const auto* attribute = static_cast<const GumboAttribute*>(body.attributes.data[i]);
+        const std::size_t valueEnd =
+            page.offsetOf(attribute->original_value.data) + attribute->original_value.length;
+        if (hasValue(*attribute) && valueEnd == close)
+            return close;
+    }
+    return close - 1;
+}
+
+// The pieces as one edit: from the first piece's start to the last one's end, the bytes
+// between them kept. Pieces at one offset keep their order.
+Edit joined(std::string_view document, std::vector<Piece> pieces) {
+    std::stable_sort(pieces.begin(), pieces.end(),
+                     [](const Piece& a, const Piece& b) { return a.offset < b.offset; });
+    Edit edit{pieces.front().offset, 0, {}};
+    std::size_t at = edit.offset;
+    for (const Piece& piece : pieces) {
+        edit.inserted.append(document.substr(at, piece.offset - at));
+        edit.inserted += piece.inserted;
+        at = piece.offset + piece.removed;
+    }
+    edit.removed = at - edit.offset;
+    return edit;
+}
+
+} // namespace
+
+Edit bodyTagEdit(const ParsedHtml& page, const GumboNode& bodyNode, std::string_view text) {
+    const GumboElement& body = bodyNode.v.element;
+    const bool written = body.original_tag.length > 0;
+    std::vector<Piece> pieces;
+    std::string rest(text); // the text less the attributes merged into the body's own
+
+    const auto parsed = parseAttributes(text);
+    if (const GumboVector* added = parsed->attributes()) {
+        std::size_t removedSoFar = 0;
+        std::size_t previousEnd = 0; // in the text: where the previous attribute ended
+        for (unsigned i = 0; i < added->length; ++i) {
+            const auto* attribute = static_cast<const GumboAttribute*>(added->data[i]);
+            const char* endPtr =
+                hasValue(*attribute)
+                    ? attribute->original_value.data + attribute->original_value.length
+                    : attribute->original_name.data + attribute->original_name.length;
+            const auto end = static_cast<std::size_t>(endPtr - parsed->tag.data()) - kOpen.size();
+            // The body's own attribute, wherever it is written: an attribute that a later
+            // <body> tag gave the body is merged there.
+            const GumboAttribute* existing = gumbo_get_attribute(&body.attributes, attribute->name);
+            if (existing && hasValue(*attribute)) {
+                pieces.push_back(mergeValue(page, *existing, *attribute));
+                rest.erase(previousEnd - removedSoFar, end - previousEnd);
+                removedSoFar += end - previousEnd;
+            }
+            previousEnd = end;
+        }
+    }
+
+    const bool merged = !pieces.empty();
+    const bool restBlank = rest.find_first_not_of(" \t\n\f\r") == std::string::npos;
+    if (!merged || !restBlank) {
+        if (written)
+            pieces.push_back({attributeEnd(page, body), 0, rest});
+        else
+            pieces.push_back({page.offsetOf(body.start_pos), 0, std::string(kOpen) + rest + ">"});
+    }
+    return joined(page.document(), std::move(pieces));
+}
+
+} // namespace kit

@@ -1,0 +1,61 @@
+#pragma once
+
+// The tree a browser with scripting on builds from a document, as gumbo 0.10 gives it, with the
+// two places where that gumbo differs from such a browser made good: it does not skip a leading
+// byte-order mark, and it reads <noscript> content as markup (a browser with scripting off).
+
+#include <gumbo.h>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kit {
+
+class ParsedHtml {
+public:
+    explicit ParsedHtml(std::string_view document);
+    ~ParsedHtml();
+    ParsedHtml(const ParsedHtml&) = delete;
+    ParsedHtml& operator=(const ParsedHtml&) = delete;
+
+    std::string_view document() const { return document_; }
+    const GumboNode* tree() const { return output_->document; }
+    const GumboNode* root() const { return output_->root; }
+    // The html element's child with this tag, or null.
+    const GumboNode* htmlChild(GumboTag tag) const;
+
+    // Offsets in the document's own bytes (the byte-order mark included).
+    std::size_t offsetOf(const GumboSourcePosition& position) const {
+        return position.offset + skipped_;
+    }
+    std::size_t offsetOf(const char* inParsedText) const {
+        return static_cast<std::size_t>(inParsedText - parsed_.data()) + skipped_;
+    }
+
+private:
+    void parse();
+
+    std::string_view document_;
+    std::size_t skipped_ = 0; // the byte-order mark's length
+    std::string_view parsed_; // what gumbo reads: the document after the mark, maybe masked
+    std::string masked_;      // that text with noscript content blanked out, when there is some
+    GumboOutput* output_ = nullptr;
+};
+
+inline bool hasChildren(const GumboNode* node) {
+    return node->type == GUMBO_NODE_DOCUMENT || node->type == GUMBO_NODE_ELEMENT ||
+           node->type == GUMBO_NODE_TEMPLATE;
+}
+
+inline const GumboVector& childrenOf(const GumboNode* node) {
+    return node->type == GUMBO_NODE_DOCUMENT ? node->v.document.children : node->v.element.children;
+}
+
+// Tags as gumbo names them, with their namespace.
+inline bool isHtml(const GumboNode* node, GumboTag tag) {
+    return (node->type == GUMBO_NODE_ELEMENT || node->type == GUMBO_NODE_TEMPLATE) &&
+           node->v.element.tag == tag && node->v.element.tag_namespace == GUMBO_NAMESPACE_HTML;
+}
+
+} // namespace kit

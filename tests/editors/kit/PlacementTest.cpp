@@ -1,0 +1,121 @@
+// Where the kit puts each text, checked against what an HTML5 browser with scripting on builds.
+
+#include "editors/kit/Placement.h"
+
+#include <gtest/gtest.h>
+
+namespace kit {
+namespace {
+
+struct Row {
+    const char* name;
+    std::string_view document;
+    Place place;
+    std::string_view text;
+    std::string_view expected; // the document after the edit; for an error, part of its message
+    bool error = false;
+};
+
+constexpr Place kHead = Place::Head;
+constexpr Place kBody = Place::Body;
+constexpr Place kTag = Place::BodyTag;
+
+const Row kRows[] = {
+    {"head end tag in capitals", "<HTML><Head><title>t</title></HEAD><body></body>", kHead, "H",
+     "<HTML><Head><title>t</title>H</HEAD><body></body>"},
+    {"head ends where the body content begins", "<title>t</title>\n<p>x", kHead, "H",
+     "<title>t</title>\nH<p>x"},
+    {"noscript pixel leaves the head open (scripting on)",
+     "<head><noscript><img src=p.gif></noscript><title>t</title></head><body>", kHead, "H",
+     "<head><noscript><img src=p.gif></noscript><title>t</title>H</head><body>"},
+    {"byte-order mark is no text", "\xEF\xBB\xBF<head><title>t</title></head>", kHead, "H",
+     "\xEF\xBB\xBF<head><title>t</title>H</head>"},
+    {"unfinished title at the end", "<head><title>t", kHead, "H", "<head>H<title>t"},
+    {"\"</ \" starts a comment", "<head></ head><title>t</title></head>", kHead, "H",
+     "<head></ head><title>t</title>H</head>"},
+    {"body tags inside iframe and noembed are text",
+     "<body><iframe></body></iframe><noembed></body></noembed><p>x</p></body>", kBody, "B",
+     "<body><iframe></body></iframe><noembed></body></noembed><p>x</p>B</body>"},
+    {"odd attribute names and values end their tags where a browser does",
+     "<body><p =\">Hi<p title=\"</body>\"><p a=b=\"c></body>d\">", kBody, "B",
+     "<body><p =\">Hi<p title=\"</body>\"><p a=b=\"c>B</body>d\">"},
+    {"body without end tag ends before </html>", "<body><p>x</html>\n<!--c-->\n", kBody, "B",
+     "<body><p>xB</html>\n<!--c-->\n"},
+    {"plaintext runs to the end", "<body><p>x</p><plaintext></body>", kBody, "B",
+     "<body><p>x</p>B<plaintext></body>"},
+    {"open SVG at the end", "<body><p>x</p><svg><circle/>", kBody, "B",
+     "<body><p>x</p>B<svg><circle/>"},
+    {"unfinished comment at the end", "<body><p>x</p><!-- </body>", kBody, "B",
+     "<body><p>x</p>B<!-- </body>"},
+    {"frameset page", "<html><head></head><frameset></frameset></html>", kBody, "B", "frameset",
+     true},
+    {"body tag: before \"/>\", not before a \"/\" of an unquoted value", "<body/><body a=b/>", kTag,
+     " id=\"i\"", "<body id=\"i\"/><body a=b/>"},
+    {"body tag: unquoted value ending in \"/\"", "<body a=b/>", kTag, " id=\"i\"",
+     "<body a=b/ id=\"i\">"},
+    {"body tag: a=b=\"c>d\" ends the tag at the first \">\"", "<body a=b=\"c>d\" onload=x>", kTag,
+     " onload=\"y()\"", "<body a=b=\"c onload=\"y()\">d\" onload=x>"},
+    {"a body tag inside noscript is text (scripting on)",
+     "<body><noscript><body onload=\"x()\"></noscript>", kTag, " onload=\"y()\"",
+     "<body onload=\"y()\"><noscript><body onload=\"x()\"></noscript>"},
+    {"body tag written where the body begins", "<title>t</title>\n<p>x", kTag, " onload=\"go()\"",
+     "<title>t</title>\n<body onload=\"go()\"><p>x"},
+    {"second onload joins the first", "<body onload=\"a()\" class=c>", kTag,
+     " onload=\"b()\" onunload=\"c()\"", "<body onload=\"a();b()\" class=c onunload=\"c()\">"},
+    {"unquoted value, letter case, quotes of the other kind", "<BODY ONLOAD=a()>", kTag,
+     " onload='b(\"x\")'", "<BODY ONLOAD=\"a();b(&quot;x&quot;)\">"},
+    {"value ending in \";\" or blank, and no value at all",
+     "<body onload='a(); ' onunload=\" \" onfocus>", kTag,
+     " onload=\"b()\" onunload=\"c()\" onfocus=\"d()\"",
+     "<body onload='a(); b()' onunload=\"c()\" onfocus=\"d()\">"},
+    {"a line comment does not swallow the next script", "<body onload=\"a() // go\">", kTag,
+     " onload=\"b()\"", "<body onload=\"a() // go\nb()\">"},
+    {"onload of a later body tag is joined where it is written", "<body><p>x<body onload=\"a()\">",
+     kTag, " onload=\"b()\" id=\"i\"", "<body id=\"i\"><p>x<body onload=\"a();b()\">"},
+};
+
+void PrintTo(const Row& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class Placement : public testing::TestWithParam<Row> {};
+
+TEST_P(Placement, PutsTextWhereABrowserSeesIt) {
+    const Row& row = GetParam();
+    std::string document(row.document);
+    try {
+        const Edit edit = placeText(document, row.place, row.text);
+        ASSERT_LE(edit.offset + edit.removed, document.size());
+        document.replace(edit.offset, edit.removed, edit.inserted);
+        EXPECT_FALSE(row.error) << "no error, but: " << document;
+        EXPECT_EQ(document, row.expected);
+    } catch (const PlacementError& error) {
+        EXPECT_TRUE(row.error) << error.what();
+        EXPECT_NE(std::string(error.what()).find(row.expected), std::string::npos) << error.what();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Placement, testing::ValuesIn(kRows),
+                         [](const testing::TestParamInfo<Row>& info) {
+                             return "row" + std::to_string(info.index);
+                         });
+
+TEST(CursorMarker, OnlyARealCommentCounts) {
+    const std::string_view page =
+        "<script>s = \"<!--cursor-->\";</script><p title=\"<!--cursor-->\">"
+        "<!--Cursor--></p>";
+    const std::optional<Edit> marker = findCursorMarker(page);
+    ASSERT_TRUE(marker);
+    EXPECT_EQ(page.substr(marker->offset, marker->removed), "<!--Cursor-->");
+    EXPECT_FALSE(findCursorMarker("<!-- cursor --><textarea><!--cursor--></textarea>"));
+}
+
+TEST(FileList, EveryPathEndsWithASemicolon) {
+    using List = std::vector<std::string>;
+    EXPECT_EQ(splitFileList("/a/b c.gif;/d/e.jpg;"), (List{"/a/b c.gif", "/d/e.jpg"}));
+    EXPECT_EQ(splitFileList(";;/x;;"), List{"/x"});
+    EXPECT_EQ(splitFileList("/a;/last"), (List{"/a", "/last"}));
+}
+
+} // namespace
+} // namespace kit
