@@ -12,7 +12,7 @@ packages=(
     fonts-dejavu-core fonts-liberation2
     chromium
     xvfb xclip procps
-    gedit
+    gedit xdotool
     desktop-file-utils appstream dpkg-dev file
 )
 

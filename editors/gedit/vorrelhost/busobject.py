@@ -58,7 +58,28 @@ class BusObject:
         self._registration = (connection, registration_id)
 
     def _on_call(self, _connection, _sender, _path, _interface, method, parameters, invocation):
-        args = parameters.unpack()
+        run = lambda: self._run(method, parameters.unpack(), invocation)  # noqa: E731
+        # The wizard's search for a host waits two seconds at most, whatever gedit is reading.
+        if method == "WM_ISWEXDORRUNNING":
+            run()
+        else:
+            self._when_loaded(run)
+
+    def _when_loaded(self, run):
+        """Runs `run` once the active document has been read: until then it has no text."""
+        tab = self._editor.loading_tab()
+        if tab is None:
+            run()
+            return
+
+        def state_changed(_tab, _spec):
+            tab.disconnect(handler)
+            # gedit puts the cursor where it was asked to just after this change.
+            GLib.idle_add(lambda: self._when_loaded(run) and False)
+
+        handler = tab.connect("notify::state", state_changed)
+
+    def _run(self, method, args, invocation):
         try:
             if method == "forcesave":
                 # The reply waits until gedit's save (and its Save As dialog) is over.

@@ -31,6 +31,13 @@ class Editor:
             raise HostError("No document is open in gedit.")
         return document
 
+    def loading_tab(self):
+        """The active tab while gedit is still reading its file, else None."""
+        window = self._window()
+        tab = window.get_active_tab() if window else None
+        loading = (Gedit.TabState.STATE_LOADING, Gedit.TabState.STATE_REVERTING)
+        return tab if tab and tab.get_state() in loading else None
+
     def has_document(self):
         window = self._window()
         return bool(window and window.get_active_document())

@@ -84,7 +84,8 @@ private:
                     home_.filePath("data/gedit/plugins"));
         QFile keyfile(home_.filePath("config/glib-2.0/settings/keyfile"));
         keyfile.open(QIODevice::WriteOnly);
-        // Without a newline added on save, the file read back is exactly what the edits made.
+        // gedit ends every file it saves with a line end unless told not to; without one, the
+        // file holds exactly the document's text, as with every other host.
         keyfile.write("[org/gnome/gedit/plugins]\nactive-plugins=['vorrelhost']\n"
                       "[org/gnome/gedit/preferences/editor]\nensure-trailing-newline=false\n");
     }
