@@ -114,7 +114,8 @@ class Editor:
                 return
             finished(None if ok else "The document was not saved.")
 
-        Gedit.commands_save_document_async(document, self._window(), None, saved, None)
+        window = Gedit.Tab.get_from_document(document).get_toplevel()
+        Gedit.commands_save_document_async(document, window, None, saved, None)
 
     def copy_files(self, file_list):
         folder = self.work_dir()

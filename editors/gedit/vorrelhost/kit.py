@@ -30,11 +30,10 @@ def _load():
 _library = _load()
 
 
-def _take(pointer, length=None):
-    """The bytes the library handed out, which are then given back."""
+def _take(pointer, length=-1):
+    """The bytes the library handed out (up to their NUL without a length), given back then."""
     try:
-        return ctypes.string_at(pointer, length) if length is not None else ctypes.string_at(
-            pointer)
+        return ctypes.string_at(pointer, length)
     finally:
         _library.vorrel_kit_free(pointer)
 

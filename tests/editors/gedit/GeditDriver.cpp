@@ -43,14 +43,7 @@ public:
             return HostDriver::call(method, args);
         // Whenever a Save As dialog shows during the call, the saveAs path is typed into it.
         QProcess user;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", gedit_->display());
-        user.setProcessEnvironment(env);
-        user.start("sh", {"-c",
-                          "w=$(xdotool search --sync --onlyvisible --name '^Save As$' | head -n1) "
-                          "&& xdotool windowfocus --sync \"$w\" type --delay 10 \"$1\" "
-                          "&& xdotool key Return",
-                          "sh", saveAs_});
+        gedit_->answerSaveAs(user, saveAs_);
         const QDBusMessage reply = HostDriver::call(method, args);
         user.kill();
         user.waitForFinished(5000);

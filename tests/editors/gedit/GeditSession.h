@@ -59,6 +59,23 @@ public:
         }
     }
 
+    // Starts `user`: it waits for gedit's Save As dialog and types `path` and Enter into it, or
+    // presses Escape when `path` is empty, as a user would.
+    void answerSaveAs(QProcess& user, const QString& path) const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display_);
+        user.setProcessEnvironment(env);
+        // ("type" takes every word after it as text, so Enter is a command of its own.)
+        const QString keys =
+            path.isEmpty() ? QStringLiteral("xdotool key Escape")
+                           : QStringLiteral("xdotool type --delay 10 \"$1\" && xdotool key Return");
+        user.start("sh", {"-c",
+                          "w=$(xdotool search --sync --onlyvisible --name '^Save As$' | head -n1) "
+                          "&& xdotool windowfocus --sync \"$w\" && " +
+                              keys,
+                          "sh", path});
+    }
+
     // ":N", the X display gedit shows on.
     const QString& display() const { return display_; }
     QString folder() const { return home_.path(); }

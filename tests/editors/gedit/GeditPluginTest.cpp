@@ -1,5 +1,6 @@
-// A Clock inserted from the wizard's windows lands in the document open in the real gedit:
-// heading and form at gedit's cursor, the script before </head>, the handlers in the body tag.
+// The real gedit with the plugin, beyond the conformance table: a Clock inserted from the wizard's
+// windows lands in gedit's document (heading and form at gedit's cursor, the script before
+// </head>, the handlers in the body tag), and a Save As the user cancels is an error.
 
 #include "app/QtAppWindows.h"
 #include "app/QtClipboard.h"
@@ -12,7 +13,9 @@
 #include "support/WizardDriver.h"
 
 #include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QFile>
+#include <QProcess>
 #include <QtTest>
 
 using namespace vorrel;
@@ -23,6 +26,13 @@ QByteArray bytes(std::string_view text) {
     return QByteArray(text.data(), qsizetype(text.size()));
 }
 
+QDBusMessage call(const QString& method, const QVariantList& args = {}) {
+    QDBusMessage message = QDBusMessage::createMethodCall("Wexdor4.Plugin", "/Wexdor4/Plugin",
+                                                          "Wexdor4.Plugin", method);
+    message.setArguments(args);
+    return QDBusConnection::sessionBus().call(message);
+}
+
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -30,7 +40,7 @@ QByteArray readAll(const QString& path) {
 
 } // namespace
 
-class GeditEndToEndTest : public QObject {
+class GeditPluginTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -66,9 +76,7 @@ private slots:
         QVERIFY(d.press("op1fm/bb1"));
         QCOMPARE(d.shownTexts().back(), std::string(kInsertionComplete));
 
-        QDBusMessage save = QDBusMessage::createMethodCall("Wexdor4.Plugin", "/Wexdor4/Plugin",
-                                                           "Wexdor4.Plugin", "forcesave");
-        const QDBusMessage saved = QDBusConnection::sessionBus().call(save);
+        const QDBusMessage saved = call("forcesave");
         QVERIFY2(saved.type() == QDBusMessage::ReplyMessage, qPrintable(saved.errorMessage()));
         QCOMPARE(readAll(page),
                  "<html>\r\n<head>\r\n<title>Doc</title>\r\n" + bytes(clockScriptBlock()) +
@@ -76,7 +84,28 @@ private slots:
                      ">\r\n<p>Before</p>\r\n<h2>Clock</h2>\r\n" + bytes(clockForm()) +
                      "\r\n<p>After</p>\r\n</body>\r\n</html>\r\n");
     }
+
+    // The wizard would otherwise ask to save again and again.
+    void cancelledSaveAsIsAnError() {
+        test::GeditSession gedit;
+        const QString failure = gedit.start({});
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QCOMPARE(call("puttextatcursor", {"<p>new</p>"}).type(), QDBusMessage::ReplyMessage);
+
+        QProcess user;
+        gedit.answerSaveAs(user, {});
+        QDBusPendingCall pending =
+            QDBusConnection::sessionBus().asyncCall(QDBusMessage::createMethodCall(
+                "Wexdor4.Plugin", "/Wexdor4/Plugin", "Wexdor4.Plugin", "forcesave"));
+        QTRY_VERIFY_WITH_TIMEOUT(pending.isFinished(), 30000);
+        const QDBusMessage reply = pending.reply();
+        QCOMPARE(reply.errorName(), QStringLiteral("Wexdor4.Plugin.Error"));
+        QVERIFY2(reply.errorMessage().contains("not saved"), qPrintable(reply.errorMessage()));
+        QCOMPARE(call("getworkdir").arguments().value(0).toString(), QString());
+        QTRY_COMPARE(user.state(), QProcess::NotRunning);
+        QCOMPARE(user.exitCode(), 0);
+    }
 };
 
-QTEST_MAIN(GeditEndToEndTest)
-#include "GeditEndToEndTest.moc"
+QTEST_MAIN(GeditPluginTest)
+#include "GeditPluginTest.moc"
