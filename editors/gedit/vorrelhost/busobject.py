@@ -67,7 +67,11 @@ class BusObject:
 
     def _when_loaded(self, run):
         """Runs `run` once the active document has been read: until then it has no text."""
-        tab = self._editor.loading_tab()
+        try:
+            tab = self._editor.loading_tab()
+        except Exception:  # the call itself then answers with what is wrong
+            traceback.print_exc(file=sys.stderr)
+            tab = None
         if tab is None:
             run()
             return

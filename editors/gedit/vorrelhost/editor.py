@@ -22,7 +22,10 @@ class Editor:
         self._waiting_saves = []  # callbacks of forcesave calls, the running one first
 
     def _window(self):
-        return self._app.get_active_window()
+        # The gedit window used last; the application's active window may be a dialog, such as
+        # Preferences.
+        windows = self._app.get_main_windows()
+        return windows[0] if windows else None
 
     def _document(self):
         window = self._window()
