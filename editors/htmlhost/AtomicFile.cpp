@@ -23,14 +23,32 @@ void requireRegularTarget(const QString& what, const QString& path) {
         fail(what, path, QStringLiteral("not a regular file"));
 }
 
+// Unbuffered, so that a failed write shows at write() with the system's reason (a full disk, a
+// file too large); a buffered one would only fail in commit(), which says "Unknown error".
+constexpr QIODevice::OpenMode kWriteMode = QIODevice::WriteOnly | QIODevice::Unbuffered;
+
+// Qt reports a write that the system cut short (the disk filled up in the middle) as a short
+// count without a reason; writing the rest again fails at once, and with the system's reason.
+bool writeAll(QSaveFile& file, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    for (qint64 left = bytes.size(); left > 0;) {
+        const qint64 written = file.write(data, left);
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
 } // namespace
 
 void writeAtomically(const QString& path, const QByteArray& bytes) {
     requireRegularTarget(QStringLiteral("save"), path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(kWriteMode))
         fail(QStringLiteral("save"), path, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (!writeAll(file, bytes) || !file.commit())
         fail(QStringLiteral("save"), path, file.errorString());
 }
 
@@ -40,13 +58,13 @@ void copyAtomically(const QString& source, const QString& target) {
         fail(QStringLiteral("read"), source, in.errorString());
     requireRegularTarget(QStringLiteral("write"), target);
     QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(kWriteMode))
         fail(QStringLiteral("write"), target, out.errorString());
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(1 << 16);
         if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
             fail(QStringLiteral("read"), source, in.errorString());
-        if (out.write(chunk) != chunk.size())
+        if (!writeAll(out, chunk))
             fail(QStringLiteral("write"), target, out.errorString());
     }
     if (!out.commit())

@@ -4,9 +4,10 @@ namespace htmlhost {
 
 namespace {
 
-kit::Edit placed(std::string_view bytes, kit::Place place, std::string_view text) {
+// The kit's edit; a place the document has not got is the host's error.
+template <typename Placement> kit::Edit placed(Placement placement) {
     try {
-        return kit::placeText(bytes, place, text);
+        return placement();
     } catch (const kit::PlacementError& error) {
         throw DocumentError(error.what());
     }
@@ -27,21 +28,19 @@ void HtmlDocument::putInBodyTag(std::string_view text) {
 }
 
 void HtmlDocument::put(kit::Place place, std::string_view text) {
-    apply(placed(bytes_, place, text));
+    apply(placed([&] { return kit::placeText(bytes_, place, text); }));
 }
 
 void HtmlDocument::putAtCursor(std::string_view text) {
-    std::size_t at = 0;
     if (cursor_) {
-        at = *cursor_;
-    } else if (const std::optional<kit::Edit> marker = kit::findCursorMarker(bytes_)) {
-        at = marker->offset;
-        bytes_.erase(marker->offset, marker->removed);
-    } else {
-        at = placed(bytes_, kit::Place::Body, text).offset;
+        bytes_.insert(*cursor_, text);
+        *cursor_ += text.size();
+        return;
     }
-    bytes_.insert(at, text);
-    cursor_ = at + text.size();
+    const kit::Edit edit =
+        placed([&] { return kit::placeAtCursorMarker(bytes_, text, kit::Place::Body); });
+    bytes_.replace(edit.offset, edit.removed, edit.inserted);
+    cursor_ = edit.offset + edit.inserted.size();
 }
 
 // Text put elsewhere exactly at the cursor lands behind it, so that the next text put at the

@@ -49,11 +49,21 @@ std::string requoted(std::string_view content, char quote) {
     return out;
 }
 
-// What goes between two scripts in one handler: nothing after a ";", a line end after a "//"
-// comment that would swallow what follows, else ";". A blank first script is dropped.
-std::string_view separator(std::string_view first) {
+// Values that two can share: the scripts of an event handler (onload, onunload, ...) and the
+// names of a class list. Other attributes have one value; the page's own stays, as a browser
+// keeps the first of two.
+bool joinable(std::string_view name) {
+    return name.starts_with("on") || name == "class";
+}
+
+// What goes between the page's value and the new one: a blank between class names; between
+// scripts nothing after a ";", a line end after a "//" comment that would swallow what follows,
+// else ";".
+std::string_view separator(std::string_view name, std::string_view first) {
     const std::size_t end = first.find_last_not_of(" \t\n\f\r");
-    if (end == std::string_view::npos || first[end] == ';')
+    if (name == "class")
+        return end == first.size() - 1 ? " " : "";
+    if (first[end] == ';')
         return {};
     const std::size_t lineStart = first.find_last_of("\n\r", end);
     const std::string_view lastLine =
@@ -89,7 +99,7 @@ Piece mergeValue(const ParsedHtml& page, const GumboAttribute& existing,
     std::string merged(1, quote);
     if (!blank) {
         merged += requoted(old.content, quote);
-        merged += separator(value);
+        merged += separator(existing.name, value);
     }
     merged += requoted(add.content, quote);
     merged += quote;
@@ -183,7 +193,7 @@ Edit bodyTagEdit(const ParsedHtml& page, const GumboNode& bodyNode, std::string_
             // The body's own attribute, wherever it is written: an attribute that a later
             // <body> tag gave the body is merged there.
             const GumboAttribute* existing = gumbo_get_attribute(&body.attributes, attribute->name);
-            if (existing && hasValue(*attribute)) {
+            if (existing && hasValue(*attribute) && joinable(attribute->name)) {
                 pieces.push_back(mergeValue(page, *existing, *attribute));
                 rest.erase(previousEnd - removedSoFar, end - previousEnd);
                 removedSoFar += end - previousEnd;

@@ -13,7 +13,6 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 struct Noscript {
     std::size_t tag = 0;
     std::size_t content = 0;
-    std::size_t end = 0; // where the raw text stops: its end tag, or the end of the text
     bool operator==(const Noscript&) const = default;
 };
 
@@ -51,7 +50,7 @@ std::vector<Noscript> noscriptsIn(const GumboOutput* output, std::string_view te
         if (isHtml(node, GUMBO_TAG_NOSCRIPT) && node->v.element.original_tag.length > 0) {
             const GumboStringPiece& tag = node->v.element.original_tag;
             const auto start = static_cast<std::size_t>(tag.data - text.data());
-            found.push_back({start, start + tag.length, rawTextEnd(text, start + tag.length)});
+            found.push_back({start, start + tag.length});
         }
         if (hasChildren(node)) {
             const GumboVector& children = childrenOf(node);
@@ -65,22 +64,83 @@ std::vector<Noscript> noscriptsIn(const GumboOutput* output, std::string_view te
 }
 
 // Blanks out each noscript's raw text, so that gumbo sees nothing in it; offsets stay as they
-// are. A tag found inside raw text blanked before it is no tag.
-std::vector<Noscript> blankOut(std::string& text, const std::vector<Noscript>& noscripts) {
+// are. A tag found inside raw text blanked before it is no tag (and its raw text is not looked
+// for, so that nested ones cost no more than one). Returns those blanked, and where the last
+// blanked raw text ends.
+std::vector<Noscript> blankOut(std::string& text, const std::vector<Noscript>& noscripts,
+                               std::size_t& end) {
     std::vector<Noscript> blanked;
+    end = 0;
     for (const Noscript& noscript : noscripts) {
-        if (!blanked.empty() && noscript.tag < blanked.back().end)
+        if (noscript.tag < end)
             continue;
+        end = rawTextEnd(text, noscript.content);
         std::fill(text.begin() + static_cast<std::ptrdiff_t>(noscript.content),
-                  text.begin() + static_cast<std::ptrdiff_t>(noscript.end), ' ');
+                  text.begin() + static_cast<std::ptrdiff_t>(end), ' ');
         blanked.push_back(noscript);
     }
     return blanked;
 }
 
+void* allocate(void* arena, std::size_t size) {
+    return static_cast<ParsedHtml::Arena*>(arena)->allocate(size);
+}
+
+void release(void*, void*) {}
+
 } // namespace
 
+namespace {
+
+constexpr std::size_t kAlign = alignof(std::max_align_t);
+constexpr std::size_t kBlock = std::size_t(1) << 20;
+constexpr std::size_t kSpareBlocks = 32; // what a parse of about 2 MB of markup takes
+
+} // namespace
+
+std::vector<ParsedHtml::Arena::Block>& ParsedHtml::Arena::spares() {
+    thread_local std::vector<Block> blocks;
+    return blocks;
+}
+
+void ParsedHtml::Arena::clear() {
+    std::vector<Block>& spare = spares();
+    for (Block& block : blocks_) {
+        if (spare.size() < kSpareBlocks && block.size == kBlock)
+            spare.push_back(std::move(block));
+    }
+    blocks_.clear();
+    next_ = nullptr;
+    left_ = 0;
+}
+
+void* ParsedHtml::Arena::allocate(std::size_t size) {
+    size = (size + kAlign - 1) / kAlign * kAlign;
+    if (size > left_) {
+        std::vector<Block>& spare = spares();
+        if (size <= kBlock && !spare.empty()) {
+            blocks_.push_back(std::move(spare.back()));
+            spare.pop_back();
+            left_ = kBlock;
+        } else {
+            left_ = std::max(size, kBlock);
+            blocks_.push_back(
+                {std::make_unique_for_overwrite<std::max_align_t[]>(left_ / kAlign), left_});
+        }
+        next_ = reinterpret_cast<char*>(blocks_.back().memory.get());
+    }
+    void* block = next_;
+    next_ += size;
+    left_ -= size;
+    return block;
+}
+
 ParsedHtml::ParsedHtml(std::string_view document) : document_(document) {
+    options_ = kGumboDefaultOptions;
+    options_.allocator = allocate;
+    options_.deallocator = release;
+    options_.userdata = &arena_;
+    options_.max_errors = 0; // parse errors are not looked at: no need to keep them
     if (document.starts_with(kByteOrderMark))
         skipped_ = kByteOrderMark.size();
     parsed_ = document.substr(skipped_);
@@ -92,7 +152,8 @@ ParsedHtml::ParsedHtml(std::string_view document) : document_(document) {
     // Usually one more parse with every noscript blanked out is the browser's tree: then the
     // noscript elements of that parse are exactly the blanked ones.
     masked_.assign(parsed_);
-    const std::vector<Noscript> blanked = blankOut(masked_, first);
+    std::size_t end = 0;
+    const std::vector<Noscript> blanked = blankOut(masked_, first, end);
     parsed_ = masked_;
     parse();
     if (noscriptsIn(output_, parsed_) == blanked)
@@ -110,20 +171,16 @@ ParsedHtml::ParsedHtml(std::string_view document) : document_(document) {
                                        [&](const Noscript& n) { return n.tag >= settled; });
         if (next == now.end())
             return;
-        blankOut(masked_, {*next});
-        settled = next->end;
+        blankOut(masked_, {*next}, settled);
     }
 }
 
-ParsedHtml::~ParsedHtml() {
-    if (output_)
-        gumbo_destroy_output(&kGumboDefaultOptions, output_);
-}
+ParsedHtml::~ParsedHtml() = default;
 
 void ParsedHtml::parse() {
-    if (output_)
-        gumbo_destroy_output(&kGumboDefaultOptions, output_);
-    output_ = gumbo_parse_with_options(&kGumboDefaultOptions, parsed_.data(), parsed_.size());
+    output_ = nullptr;
+    arena_.clear();
+    output_ = gumbo_parse_with_options(&options_, parsed_.data(), parsed_.size());
 }
 
 const GumboNode* ParsedHtml::htmlChild(GumboTag tag) const {

@@ -88,6 +88,8 @@ std::size_t openEnd(const ParsedHtml& page, const GumboNode* element) {
 
 std::size_t headEnd(const ParsedHtml& page) {
     const GumboNode* head = page.htmlChild(GUMBO_TAG_HEAD);
+    if (!head) // the parser makes one for every page; this only keeps a surprise from crashing
+        throw PlacementError("The page has no head to put the text in.");
     if (head->v.element.original_end_tag.length > 0)
         return page.offsetOf(head->v.element.original_end_tag.data);
     return openEnd(page, head);
@@ -116,10 +118,7 @@ std::size_t bodyEnd(const ParsedHtml& page) {
     return end;
 }
 
-} // namespace
-
-Edit placeText(std::string_view document, Place place, std::string_view text) {
-    const ParsedHtml page(document);
+Edit placed(const ParsedHtml& page, Place place, std::string_view text) {
     switch (place) {
     case Place::Head:
         return {headEnd(page), 0, std::string(text)};
@@ -131,25 +130,25 @@ Edit placeText(std::string_view document, Place place, std::string_view text) {
     throw PlacementError("Unknown place in the document.");
 }
 
-std::optional<Edit> findCursorMarker(std::string_view document) {
-    const ParsedHtml page(document);
+bool isCursorMarker(const GumboText& comment) {
+    const std::string_view text(comment.text);
+    const std::string_view written(comment.original_text.data, comment.original_text.length);
+    return text.size() == 6 && written.starts_with("<!--") &&
+           std::equal(text.begin(), text.end(), "cursor",
+                      [](char got, char want) { return (got | 0x20) == want; });
+}
+
+// The first cursor marker comment, as the edit that takes it out.
+std::optional<Edit> cursorMarker(const ParsedHtml& page) {
     std::vector<const GumboNode*> pending{page.tree()};
     std::optional<Edit> first;
     while (!pending.empty()) {
         const GumboNode* node = pending.back();
         pending.pop_back();
-        if (node->type == GUMBO_NODE_COMMENT) {
-            const GumboText& comment = node->v.text;
-            const std::string_view text(comment.text);
-            const std::string_view written(comment.original_text.data,
-                                           comment.original_text.length);
-            if (text.size() == 6 && written.starts_with("<!--") &&
-                std::equal(text.begin(), text.end(), "cursor",
-                           [](char got, char want) { return (got | 0x20) == want; })) {
-                const std::size_t at = page.offsetOf(comment.start_pos);
-                if (!first || at < first->offset)
-                    first = Edit{at, comment.original_text.length, {}};
-            }
+        if (node->type == GUMBO_NODE_COMMENT && isCursorMarker(node->v.text)) {
+            const std::size_t at = page.offsetOf(node->v.text.start_pos);
+            if (!first || at < first->offset)
+                first = Edit{at, node->v.text.original_text.length, {}};
         } else if (hasChildren(node)) {
             const GumboVector& children = childrenOf(node);
             for (unsigned i = 0; i < children.length; ++i)
@@ -157,6 +156,19 @@ std::optional<Edit> findCursorMarker(std::string_view document) {
         }
     }
     return first;
+}
+
+} // namespace
+
+Edit placeText(std::string_view document, Place place, std::string_view text) {
+    return placed(ParsedHtml(document), place, text);
+}
+
+Edit placeAtCursorMarker(std::string_view document, std::string_view text, Place otherwise) {
+    const ParsedHtml page(document);
+    if (const std::optional<Edit> marker = cursorMarker(page))
+        return {marker->offset, marker->removed, std::string(text)};
+    return placed(page, otherwise, text);
 }
 
 std::vector<std::string> splitFileList(std::string_view list) {

@@ -37,9 +37,10 @@ struct Edit {
 // Throws PlacementError when the document has no such place (a frameset page has no body).
 Edit placeText(std::string_view document, Place place, std::string_view text);
 
-// Where a "<!--cursor-->" comment (in any letter case) stands that a browser reads as a comment:
-// the edit that takes it out. None when the document has no such comment.
-std::optional<Edit> findCursorMarker(std::string_view document);
+// The edit that puts `text` in place of the first "<!--cursor-->" comment (in any letter case)
+// that a browser reads as a comment, the way a stand-in for an editor's cursor is used; without
+// one, the edit that puts it at `otherwise`.
+Edit placeAtCursorMarker(std::string_view document, std::string_view text, Place otherwise);
 
 // The paths of a copy list in which each path is followed by ";". Empty entries are dropped,
 // and a last path without its ";" still counts.

@@ -32,9 +32,10 @@ TEST(HtmlDocument, CursorKeepsItsPlaceWhenTextGoesInBeforeIt) {
     HtmlDocument doc(kPage);
     doc.putAtCursor("A");
     doc.putInHead("HEAD");
-    doc.putInBodyTag(" x=1");
+    doc.putInBodyTag(" class=\"y\""); // rewrites class="x" as class="x y"
     doc.putAtCursor("B");
-    EXPECT_NE(doc.bytes().find("<p>one</p>AB<p>two</p>"), std::string::npos) << doc.bytes();
+    EXPECT_NE(doc.bytes().find("class=\"x y\">\r\n<p>one</p>AB<p>two</p>"), std::string::npos)
+        << doc.bytes();
 }
 
 TEST(HtmlDocument, WithoutMarkerCursorTextGoesBeforeBodyEndAndBodyTextStaysBehindIt) {

@@ -55,9 +55,12 @@ const Row kRows[] = {
      "<body a=b/ id=\"i\">"},
     {"body tag: a=b=\"c>d\" ends the tag at the first \">\"", "<body a=b=\"c>d\" onload=x>", kTag,
      " onload=\"y()\"", "<body a=b=\"c onload=\"y()\">d\" onload=x>"},
-    {"a body tag inside noscript is text (scripting on)",
-     "<body><noscript><body onload=\"x()\"></noscript>", kTag, " onload=\"y()\"",
-     "<body onload=\"y()\"><noscript><body onload=\"x()\"></noscript>"},
+    {"a body tag inside noscript is text (scripting on), also where only a second look finds "
+     "the noscript",
+     "<body><noscript><script></noscript><noscript><body onload=\"x()\"></noscript>", kTag,
+     " onload=\"y()\"",
+     "<body onload=\"y()\"><noscript><script></noscript><noscript><body onload=\"x()\">"
+     "</noscript>"},
     {"body tag written where the body begins", "<title>t</title>\n<p>x", kTag, " onload=\"go()\"",
      "<title>t</title>\n<body onload=\"go()\"><p>x"},
     {"second onload joins the first", "<body onload=\"a()\" class=c>", kTag,
@@ -68,6 +71,9 @@ const Row kRows[] = {
      "<body onload='a(); ' onunload=\" \" onfocus>", kTag,
      " onload=\"b()\" onunload=\"c()\" onfocus=\"d()\"",
      "<body onload='a(); b()' onunload=\"c()\" onfocus=\"d()\">"},
+    {"class names join with a blank; other attributes keep the page's value",
+     "<body class=a bgcolor=white>", kTag, " class=\"b\" bgcolor=\"black\"",
+     "<body class=\"a b\" bgcolor=white bgcolor=\"black\">"},
     {"a line comment does not swallow the next script", "<body onload=\"a() // go\">", kTag,
      " onload=\"b()\"", "<body onload=\"a() // go\nb()\">"},
     {"onload of a later body tag is joined where it is written", "<body><p>x<body onload=\"a()\">",
@@ -104,10 +110,10 @@ TEST(CursorMarker, OnlyARealCommentCounts) {
     const std::string_view page =
         "<script>s = \"<!--cursor-->\";</script><p title=\"<!--cursor-->\">"
         "<!--Cursor--></p>";
-    const std::optional<Edit> marker = findCursorMarker(page);
-    ASSERT_TRUE(marker);
-    EXPECT_EQ(page.substr(marker->offset, marker->removed), "<!--Cursor-->");
-    EXPECT_FALSE(findCursorMarker("<!-- cursor --><textarea><!--cursor--></textarea>"));
+    EXPECT_EQ(placeAtCursorMarker(page, "T", Place::Body),
+              (Edit{page.find("<!--Cursor-->"), 13, "T"}));
+    const std::string_view none = "<!-- cursor --><textarea><!--cursor--></textarea>";
+    EXPECT_EQ(placeAtCursorMarker(none, "T", Place::Body), (Edit{none.size(), 0, "T"}));
 }
 
 TEST(FileList, EveryPathEndsWithASemicolon) {
