@@ -12,6 +12,7 @@ packages=(
     fonts-dejavu-core fonts-liberation2
     chromium firefox-esr
     xvfb xclip procps
+    gedit xdotool
     desktop-file-utils appstream dpkg-dev file
     kate libkf5texteditor-dev extra-cmake-modules qtbase5-dev xdotool
 )

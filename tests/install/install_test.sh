@@ -4,7 +4,7 @@
 # and software description that the desktop's own checkers accept. The Debian package, unpacked
 # into a temporary root, holds the same, depends on what its binaries load, and its wizard runs
 # there until message 1148 ends it. The Kate plugin goes into Kate's plugin folder, and into a
-# package of its own that needs Kate.
+# package of its own that needs Kate; the gedit plugin's package holds the plugin as built.
 #   install_test.sh BUILD_FOLDER   (on a session bus of its own)
 set -euo pipefail
 build=$1
@@ -53,6 +53,16 @@ for library in libqt6widgets6 libqt6dbus6 libglib2.0-0 qt6-qpa-plugins; do
 done
 dpkg-deb -x "$deb" "$work/root"
 check_program_folder "$work/root/usr/bin/vorrel"
+
+# The gedit plugin's package: gedit's system plug-in folder holds what the tests load from the
+# build folder.
+plugin_deb=$(ls "$work"/package/vorrel-gedit-plugin_*.deb)
+[[ "$(dpkg-deb -f "$plugin_deb" Depends)" == gedit,* ]] || fail "the gedit plugin needs gedit"
+dpkg-deb -x "$plugin_deb" "$work/gedit-root"
+files_in() { (cd "$1" && find . -not -path '*/__pycache__*' | sort); }
+diff <(files_in "$build/gedit-plugins") \
+    <(files_in "$work/gedit-root/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/gedit/plugins") ||
+    fail "the gedit plugin's package holds other files than the plugin built"
 
 on_bus() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \

@@ -1,0 +1,5 @@
+"""The one kind of failure the wizard's user is shown."""
+
+
+class HostError(Exception):
+    """A call the host cannot carry out; the text is the message the wizard shows."""
