@@ -183,6 +183,112 @@ void ParsedHtml::parse() {
     output_ = gumbo_parse_with_options(&options_, parsed_.data(), parsed_.size());
 }
 
+namespace {
+
+// Elements whose content a browser does not read as markup (or, for a template, never runs),
+// and foreign content, where HTML is not HTML.
+bool swallowsMarkup(const GumboNode* node) {
+    if (node->type == GUMBO_NODE_TEMPLATE)
+        return true;
+    const GumboElement& element = node->v.element;
+    if (element.tag_namespace != GUMBO_NAMESPACE_HTML)
+        return true;
+    switch (element.tag) {
+    case GUMBO_TAG_SCRIPT:
+    case GUMBO_TAG_STYLE:
+    case GUMBO_TAG_TEXTAREA:
+    case GUMBO_TAG_TITLE:
+    case GUMBO_TAG_XMP:
+    case GUMBO_TAG_IFRAME:
+    case GUMBO_TAG_NOEMBED:
+    case GUMBO_TAG_NOFRAMES:
+    case GUMBO_TAG_NOSCRIPT:
+    case GUMBO_TAG_PLAINTEXT:
+    case GUMBO_TAG_TEMPLATE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool endsWith(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+// A comment that the end of the document cut short, from its text as written (which gumbo may
+// start with tags it dropped just before it): a "<!--" comment ends with "-->" or "--!>" (or is
+// "<!-->" or "<!--->"), any other ends at the first ">". Taking a comment for cut short only
+// moves text to before it.
+bool unterminated(std::string_view comment) {
+    if (!endsWith(comment, ">"))
+        return true;
+    return comment.find("<!--") != std::string_view::npos &&
+           !(endsWith(comment, "-->") || endsWith(comment, "--!>"));
+}
+
+} // namespace
+
+std::size_t ParsedHtml::parsedEnd() const {
+    // Elements still open at the end end there; the latest end of any element is that point.
+    std::size_t end = 0;
+    std::vector<const GumboNode*> pending{tree()};
+    while (!pending.empty()) {
+        const GumboNode* node = pending.back();
+        pending.pop_back();
+        if (!hasChildren(node))
+            continue;
+        if (node->type != GUMBO_NODE_DOCUMENT)
+            end = std::max(end, offsetOf(node->v.element.end_pos));
+        const GumboVector& children = childrenOf(node);
+        for (unsigned i = 0; i < children.length; ++i)
+            pending.push_back(static_cast<const GumboNode*>(children.data[i]));
+    }
+    return end;
+}
+
+std::size_t ParsedHtml::readableBefore(std::size_t offset) const {
+    std::size_t readable = offset;
+    // Every node that starts before `offset` is looked at: gumbo's end of an element is not
+    // always past what it holds (a head that a script is put back into after </head> ends at
+    // that tag), so a parent's end cannot tell whether something in it is still open.
+    std::vector<const GumboNode*> pending{tree()};
+    while (!pending.empty()) {
+        const GumboNode* node = pending.back();
+        pending.pop_back();
+        if (node->type == GUMBO_NODE_COMMENT) {
+            const GumboText& comment = node->v.text;
+            const std::size_t start = offsetOf(comment.start_pos);
+            if (start < offset && start + comment.original_text.length >= offset &&
+                unterminated({comment.original_text.data, comment.original_text.length}))
+                readable = std::min(readable, start);
+            continue;
+        }
+        if (!hasChildren(node))
+            continue;
+        if (node->type != GUMBO_NODE_DOCUMENT) {
+            const GumboElement& element = node->v.element;
+            const std::size_t start = offsetOf(element.start_pos);
+            if (start >= offset)
+                continue;
+            // An element's end is where its end tag starts, or where it ends without one.
+            if (swallowsMarkup(node) && offsetOf(element.end_pos) >= offset) {
+                readable = std::min(readable, start);
+                continue;
+            }
+        }
+        const GumboVector& children = childrenOf(node);
+        for (unsigned i = 0; i < children.length; ++i)
+            pending.push_back(static_cast<const GumboNode*>(children.data[i]));
+    }
+    if (readable == document_.size()) {
+        if (endsWith(document_, "</"))
+            return readable - 2;
+        if (endsWith(document_, "<"))
+            return readable - 1;
+    }
+    return readable;
+}
+
 const GumboNode* ParsedHtml::htmlChild(GumboTag tag) const {
     const GumboVector& children = output_->root->v.element.children;
     for (unsigned i = 0; i < children.length; ++i) {

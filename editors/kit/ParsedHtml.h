@@ -27,6 +27,15 @@ public:
     // The html element's child with this tag, or null.
     const GumboNode* htmlChild(GumboTag tag) const;
 
+    // Where the parser stopped reading: the document's end, or the start of a tag that the end
+    // of the document cut short (which no browser shows).
+    std::size_t parsedEnd() const;
+
+    // `offset`, or, where the end of the document left something open that a browser reads as
+    // text (raw text such as a script, a comment, a template, SVG or MathML, a lone "<"), the
+    // start of the outermost such thing: text put there is read as markup.
+    std::size_t readableBefore(std::size_t offset) const;
+
     // Offsets in the document's own bytes (the byte-order mark included).
     std::size_t offsetOf(const GumboSourcePosition& position) const {
         return position.offset + skipped_;
