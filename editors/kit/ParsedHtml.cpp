@@ -39,6 +39,20 @@ std::size_t rawTextEnd(std::string_view text, std::size_t from) {
     return text.size();
 }
 
+// Whether "<noscript" stands anywhere in the text (in any letter case): a quick look that spares
+// most pages a walk through the whole tree.
+bool mentionsNoscript(std::string_view text) {
+    constexpr std::string_view kTag = "<noscript";
+    for (std::size_t at = text.find('<'); at != std::string_view::npos;
+         at = text.find('<', at + 1)) {
+        if (text.size() - at >= kTag.size() &&
+            std::equal(kTag.begin(), kTag.end(), text.begin() + at,
+                       [](char want, char got) { return want == lower(got); }))
+            return true;
+    }
+    return false;
+}
+
 // The noscript elements gumbo built, in the order of their tags. Walked without recursion, so
 // that deeply nested markup cannot exhaust the stack.
 std::vector<Noscript> noscriptsIn(const GumboOutput* output, std::string_view text) {
@@ -145,6 +159,8 @@ ParsedHtml::ParsedHtml(std::string_view document) : document_(document) {
         skipped_ = kByteOrderMark.size();
     parsed_ = document.substr(skipped_);
     parse();
+    if (!mentionsNoscript(parsed_))
+        return;
     const std::vector<Noscript> first = noscriptsIn(output_, parsed_);
     if (first.empty())
         return;
