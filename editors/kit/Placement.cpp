@@ -67,12 +67,17 @@ Edit placed(const ParsedHtml& page, Place place, std::string_view text) {
     throw PlacementError("Unknown place in the document.");
 }
 
+constexpr std::string_view kMarker = "<!--cursor-->";
+
+// A comment written as the cursor marker; gumbo's text of a comment as written may begin with
+// markup it dropped just before, so the marker is its end.
 bool isCursorMarker(const GumboText& comment) {
-    const std::string_view text(comment.text);
     const std::string_view written(comment.original_text.data, comment.original_text.length);
-    return text.size() == 6 && written.starts_with("<!--") &&
-           std::equal(text.begin(), text.end(), "cursor",
-                      [](char got, char want) { return (got | 0x20) == want; });
+    return std::string_view(comment.text).size() == 6 && written.size() >= kMarker.size() &&
+           std::equal(kMarker.begin(), kMarker.end(), written.end() - kMarker.size(),
+                      [](char want, char got) {
+                          return want == (got >= 'A' && got <= 'Z' ? got - 'A' + 'a' : got);
+                      });
 }
 
 // The first cursor marker comment, as the edit that takes it out.
@@ -83,9 +88,10 @@ std::optional<Edit> cursorMarker(const ParsedHtml& page) {
         const GumboNode* node = pending.back();
         pending.pop_back();
         if (node->type == GUMBO_NODE_COMMENT && isCursorMarker(node->v.text)) {
-            const std::size_t at = page.offsetOf(node->v.text.start_pos);
+            const GumboStringPiece& written = node->v.text.original_text;
+            const std::size_t at = page.offsetOf(written.data) + written.length - kMarker.size();
             if (!first || at < first->offset)
-                first = Edit{at, node->v.text.original_text.length, {}};
+                first = Edit{at, kMarker.size(), {}};
         } else if (hasChildren(node)) {
             const GumboVector& children = childrenOf(node);
             for (unsigned i = 0; i < children.length; ++i)
