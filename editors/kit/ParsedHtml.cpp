@@ -96,63 +96,12 @@ std::vector<Noscript> blankOut(std::string& text, const std::vector<Noscript>& n
     return blanked;
 }
 
-void* allocate(void* arena, std::size_t size) {
-    return static_cast<ParsedHtml::Arena*>(arena)->allocate(size);
-}
-
-void release(void*, void*) {}
-
 } // namespace
-
-namespace {
-
-constexpr std::size_t kAlign = alignof(std::max_align_t);
-constexpr std::size_t kBlock = std::size_t(1) << 20;
-constexpr std::size_t kSpareBlocks = 32; // what a parse of about 2 MB of markup takes
-
-} // namespace
-
-std::vector<ParsedHtml::Arena::Block>& ParsedHtml::Arena::spares() {
-    thread_local std::vector<Block> blocks;
-    return blocks;
-}
-
-void ParsedHtml::Arena::clear() {
-    std::vector<Block>& spare = spares();
-    for (Block& block : blocks_) {
-        if (spare.size() < kSpareBlocks && block.size == kBlock)
-            spare.push_back(std::move(block));
-    }
-    blocks_.clear();
-    next_ = nullptr;
-    left_ = 0;
-}
-
-void* ParsedHtml::Arena::allocate(std::size_t size) {
-    size = (size + kAlign - 1) / kAlign * kAlign;
-    if (size > left_) {
-        std::vector<Block>& spare = spares();
-        if (size <= kBlock && !spare.empty()) {
-            blocks_.push_back(std::move(spare.back()));
-            spare.pop_back();
-            left_ = kBlock;
-        } else {
-            left_ = std::max(size, kBlock);
-            blocks_.push_back(
-                {std::make_unique_for_overwrite<std::max_align_t[]>(left_ / kAlign), left_});
-        }
-        next_ = reinterpret_cast<char*>(blocks_.back().memory.get());
-    }
-    void* block = next_;
-    next_ += size;
-    left_ -= size;
-    return block;
-}
 
 ParsedHtml::ParsedHtml(std::string_view document) : document_(document) {
     options_ = kGumboDefaultOptions;
-    options_.allocator = allocate;
-    options_.deallocator = release;
+    options_.allocator = GumboArena::allocate;
+    options_.deallocator = GumboArena::release;
     options_.userdata = &arena_;
     options_.max_errors = 0; // parse errors are not looked at: no need to keep them
     if (document.starts_with(kByteOrderMark))

@@ -4,10 +4,11 @@
 // two places where that gumbo differs from such a browser made good: it does not skip a leading
 // byte-order mark, and it reads <noscript> content as markup (a browser with scripting off).
 
+#include "editors/kit/GumboArena.h"
+
 #include <gumbo.h>
 
 #include <cstddef>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,29 +45,6 @@ public:
         return static_cast<std::size_t>(inParsedText - parsed_.data()) + skipped_;
     }
 
-    // Hands out gumbo's memory from large blocks and frees it all at once with the tree:
-    // gumbo allocates for every node and string, and one malloc and free each cost about as
-    // much as the parsing. The blocks a parse used are kept for the next parse in the same
-    // thread, up to 32 MB (a parse takes about 20 times the page's size), since the system's
-    // fresh pages cost a quarter of a large parse.
-    class Arena {
-    public:
-        ~Arena() { clear(); }
-        void* allocate(std::size_t size);
-        void clear();
-
-    private:
-        struct Block {
-            std::unique_ptr<std::max_align_t[]> memory;
-            std::size_t size = 0;
-        };
-        static std::vector<Block>& spares();
-
-        std::vector<Block> blocks_;
-        char* next_ = nullptr;
-        std::size_t left_ = 0;
-    };
-
 private:
     void parse();
 
@@ -74,7 +52,7 @@ private:
     std::size_t skipped_ = 0; // the byte-order mark's length
     std::string_view parsed_; // what gumbo reads: the document after the mark, maybe masked
     std::string masked_;      // that text with noscript content blanked out, when there is some
-    Arena arena_;
+    GumboArena arena_;
     GumboOptions options_;
     GumboOutput* output_ = nullptr;
 };
