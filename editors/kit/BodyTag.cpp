@@ -1,8 +1,6 @@
 #include "editors/kit/BodyTag.h"
 
 #include <algorithm>
-#include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -106,36 +104,17 @@ Piece mergeValue(const ParsedHtml& page, const GumboAttribute& existing,
     return {page.offsetOf(existing.original_value.data), existing.original_value.length, merged};
 }
 
-// The attributes of a text as a browser reads them inside a start tag; null when the text is
-// more than attributes (it would end the tag), so that it goes in as it is.
-struct ParsedAttributes {
-    std::string tag;
-    GumboOutput* output = nullptr;
-    ~ParsedAttributes() {
-        if (output)
-            gumbo_destroy_output(&kGumboDefaultOptions, output);
-    }
-    const GumboVector* attributes() const {
-        const GumboNode* html = output->root;
-        for (unsigned i = 0; i < html->v.element.children.length; ++i) {
-            const auto* child = static_cast<const GumboNode*>(html->v.element.children.data[i]);
-            if (isHtml(child, GUMBO_TAG_BODY) &&
-                child->v.element.original_tag.length == tag.size() &&
-                child->v.element.children.length == 0)
-                return &child->v.element.attributes;
-        }
-        return nullptr;
-    }
-};
-
 constexpr std::string_view kOpen = "<body";
 
-std::unique_ptr<ParsedAttributes> parseAttributes(std::string_view text) {
-    auto parsed = std::make_unique<ParsedAttributes>();
-    parsed->tag.append(kOpen).append(text).append(">");
-    parsed->output =
-        gumbo_parse_with_options(&kGumboDefaultOptions, parsed->tag.data(), parsed->tag.size());
-    return parsed;
+// The attributes of a text as a browser reads them inside a start tag: the body of
+// `<body` + text + `>` parsed; null when the text is more than attributes (it would end the tag),
+// so that it goes in as it is.
+const GumboVector* attributesOf(const ParsedHtml& tag) {
+    const GumboNode* body = tag.htmlChild(GUMBO_TAG_BODY);
+    if (!body || body->v.element.original_tag.length != tag.document().size() ||
+        body->v.element.children.length != 0)
+        return nullptr;
+    return &body->v.element.attributes;
 }
 
 // Where attributes go in the explicit body start tag: before its ">", or before "/>" unless that
@@ -179,8 +158,9 @@ Edit bodyTagEdit(const ParsedHtml& page, const GumboNode& bodyNode, std::string_
     std::vector<Piece> pieces;
     std::string rest(text); // the text less the attributes merged into the body's own
 
-    const auto parsed = parseAttributes(text);
-    if (const GumboVector* added = parsed->attributes()) {
+    const std::string tag = std::string(kOpen) + std::string(text) + ">";
+    const ParsedHtml parsed(tag);
+    if (const GumboVector* added = attributesOf(parsed)) {
         std::size_t removedSoFar = 0;
         std::size_t previousEnd = 0; // in the text: where the previous attribute ended
         for (unsigned i = 0; i < added->length; ++i) {
@@ -189,7 +169,7 @@ Edit bodyTagEdit(const ParsedHtml& page, const GumboNode& bodyNode, std::string_
                 hasValue(*attribute)
                     ? attribute->original_value.data + attribute->original_value.length
                     : attribute->original_name.data + attribute->original_name.length;
-            const auto end = static_cast<std::size_t>(endPtr - parsed->tag.data()) - kOpen.size();
+            const std::size_t end = parsed.offsetOf(endPtr) - kOpen.size();
             // The body's own attribute, wherever it is written: an attribute that a later
             // <body> tag gave the body is merged there.
             const GumboAttribute* existing = gumbo_get_attribute(&body.attributes, attribute->name);
@@ -208,7 +188,8 @@ Edit bodyTagEdit(const ParsedHtml& page, const GumboNode& bodyNode, std::string_
         if (written)
             pieces.push_back({attributeEnd(page, body), 0, rest});
         else
-            pieces.push_back({page.offsetOf(body.start_pos), 0, std::string(kOpen) + rest + ">"});
+            pieces.push_back({page.readableBefore(page.offsetOf(body.start_pos)), 0,
+                              std::string(kOpen) + rest + ">"});
     }
     return joined(page.document(), std::move(pieces));
 }

@@ -39,6 +39,20 @@ std::size_t rawTextEnd(std::string_view text, std::size_t from) {
     return text.size();
 }
 
+// Whether "<noscript" stands anywhere in the text (in any letter case): a quick look that spares
+// most pages a walk through the whole tree.
+bool mentionsNoscript(std::string_view text) {
+    constexpr std::string_view kTag = "<noscript";
+    for (std::size_t at = text.find('<'); at != std::string_view::npos;
+         at = text.find('<', at + 1)) {
+        if (text.size() - at >= kTag.size() &&
+            std::equal(kTag.begin(), kTag.end(), text.begin() + at,
+                       [](char want, char got) { return want == lower(got); }))
+            return true;
+    }
+    return false;
+}
+
 // The noscript elements gumbo built, in the order of their tags. Walked without recursion, so
 // that deeply nested markup cannot exhaust the stack.
 std::vector<Noscript> noscriptsIn(const GumboOutput* output, std::string_view text) {
@@ -82,69 +96,20 @@ std::vector<Noscript> blankOut(std::string& text, const std::vector<Noscript>& n
     return blanked;
 }
 
-void* allocate(void* arena, std::size_t size) {
-    return static_cast<ParsedHtml::Arena*>(arena)->allocate(size);
-}
-
-void release(void*, void*) {}
-
 } // namespace
-
-namespace {
-
-constexpr std::size_t kAlign = alignof(std::max_align_t);
-constexpr std::size_t kBlock = std::size_t(1) << 20;
-constexpr std::size_t kSpareBlocks = 32; // what a parse of about 2 MB of markup takes
-
-} // namespace
-
-std::vector<ParsedHtml::Arena::Block>& ParsedHtml::Arena::spares() {
-    thread_local std::vector<Block> blocks;
-    return blocks;
-}
-
-void ParsedHtml::Arena::clear() {
-    std::vector<Block>& spare = spares();
-    for (Block& block : blocks_) {
-        if (spare.size() < kSpareBlocks && block.size == kBlock)
-            spare.push_back(std::move(block));
-    }
-    blocks_.clear();
-    next_ = nullptr;
-    left_ = 0;
-}
-
-void* ParsedHtml::Arena::allocate(std::size_t size) {
-    size = (size + kAlign - 1) / kAlign * kAlign;
-    if (size > left_) {
-        std::vector<Block>& spare = spares();
-        if (size <= kBlock && !spare.empty()) {
-            blocks_.push_back(std::move(spare.back()));
-            spare.pop_back();
-            left_ = kBlock;
-        } else {
-            left_ = std::max(size, kBlock);
-            blocks_.push_back(
-                {std::make_unique_for_overwrite<std::max_align_t[]>(left_ / kAlign), left_});
-        }
-        next_ = reinterpret_cast<char*>(blocks_.back().memory.get());
-    }
-    void* block = next_;
-    next_ += size;
-    left_ -= size;
-    return block;
-}
 
 ParsedHtml::ParsedHtml(std::string_view document) : document_(document) {
     options_ = kGumboDefaultOptions;
-    options_.allocator = allocate;
-    options_.deallocator = release;
+    options_.allocator = GumboArena::allocate;
+    options_.deallocator = GumboArena::release;
     options_.userdata = &arena_;
     options_.max_errors = 0; // parse errors are not looked at: no need to keep them
     if (document.starts_with(kByteOrderMark))
         skipped_ = kByteOrderMark.size();
     parsed_ = document.substr(skipped_);
     parse();
+    if (!mentionsNoscript(parsed_))
+        return;
     const std::vector<Noscript> first = noscriptsIn(output_, parsed_);
     if (first.empty())
         return;
@@ -181,6 +146,112 @@ void ParsedHtml::parse() {
     output_ = nullptr;
     arena_.clear();
     output_ = gumbo_parse_with_options(&options_, parsed_.data(), parsed_.size());
+}
+
+namespace {
+
+// Elements whose content a browser does not read as markup (or, for a template, never runs),
+// and foreign content, where HTML is not HTML.
+bool swallowsMarkup(const GumboNode* node) {
+    if (node->type == GUMBO_NODE_TEMPLATE)
+        return true;
+    const GumboElement& element = node->v.element;
+    if (element.tag_namespace != GUMBO_NAMESPACE_HTML)
+        return true;
+    switch (element.tag) {
+    case GUMBO_TAG_SCRIPT:
+    case GUMBO_TAG_STYLE:
+    case GUMBO_TAG_TEXTAREA:
+    case GUMBO_TAG_TITLE:
+    case GUMBO_TAG_XMP:
+    case GUMBO_TAG_IFRAME:
+    case GUMBO_TAG_NOEMBED:
+    case GUMBO_TAG_NOFRAMES:
+    case GUMBO_TAG_NOSCRIPT:
+    case GUMBO_TAG_PLAINTEXT:
+    case GUMBO_TAG_TEMPLATE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool endsWith(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+// A comment that the end of the document cut short, from its text as written (which gumbo may
+// start with tags it dropped just before it): a "<!--" comment ends with "-->" or "--!>" (or is
+// "<!-->" or "<!--->"), any other ends at the first ">". Taking a comment for cut short only
+// moves text to before it.
+bool unterminated(std::string_view comment) {
+    if (!endsWith(comment, ">"))
+        return true;
+    return comment.find("<!--") != std::string_view::npos &&
+           !(endsWith(comment, "-->") || endsWith(comment, "--!>"));
+}
+
+} // namespace
+
+std::size_t ParsedHtml::parsedEnd() const {
+    // Elements still open at the end end there; the latest end of any element is that point.
+    std::size_t end = 0;
+    std::vector<const GumboNode*> pending{tree()};
+    while (!pending.empty()) {
+        const GumboNode* node = pending.back();
+        pending.pop_back();
+        if (!hasChildren(node))
+            continue;
+        if (node->type != GUMBO_NODE_DOCUMENT)
+            end = std::max(end, offsetOf(node->v.element.end_pos));
+        const GumboVector& children = childrenOf(node);
+        for (unsigned i = 0; i < children.length; ++i)
+            pending.push_back(static_cast<const GumboNode*>(children.data[i]));
+    }
+    return end;
+}
+
+std::size_t ParsedHtml::readableBefore(std::size_t offset) const {
+    std::size_t readable = offset;
+    // Every node that starts before `offset` is looked at: gumbo's end of an element is not
+    // always past what it holds (a head that a script is put back into after </head> ends at
+    // that tag), so a parent's end cannot tell whether something in it is still open.
+    std::vector<const GumboNode*> pending{tree()};
+    while (!pending.empty()) {
+        const GumboNode* node = pending.back();
+        pending.pop_back();
+        if (node->type == GUMBO_NODE_COMMENT) {
+            const GumboText& comment = node->v.text;
+            const std::size_t start = offsetOf(comment.start_pos);
+            if (start < offset && start + comment.original_text.length >= offset &&
+                unterminated({comment.original_text.data, comment.original_text.length}))
+                readable = std::min(readable, start);
+            continue;
+        }
+        if (!hasChildren(node))
+            continue;
+        if (node->type != GUMBO_NODE_DOCUMENT) {
+            const GumboElement& element = node->v.element;
+            const std::size_t start = offsetOf(element.start_pos);
+            if (start >= offset)
+                continue;
+            // An element's end is where its end tag starts, or where it ends without one.
+            if (swallowsMarkup(node) && offsetOf(element.end_pos) >= offset) {
+                readable = std::min(readable, start);
+                continue;
+            }
+        }
+        const GumboVector& children = childrenOf(node);
+        for (unsigned i = 0; i < children.length; ++i)
+            pending.push_back(static_cast<const GumboNode*>(children.data[i]));
+    }
+    if (readable == document_.size()) {
+        if (endsWith(document_, "</"))
+            return readable - 2;
+        if (endsWith(document_, "<"))
+            return readable - 1;
+    }
+    return readable;
 }
 
 const GumboNode* ParsedHtml::htmlChild(GumboTag tag) const {

@@ -4,10 +4,11 @@
 // two places where that gumbo differs from such a browser made good: it does not skip a leading
 // byte-order mark, and it reads <noscript> content as markup (a browser with scripting off).
 
+#include "editors/kit/GumboArena.h"
+
 #include <gumbo.h>
 
 #include <cstddef>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,15 @@ public:
     // The html element's child with this tag, or null.
     const GumboNode* htmlChild(GumboTag tag) const;
 
+    // Where the parser stopped reading: the document's end, or the start of a tag that the end
+    // of the document cut short (which no browser shows).
+    std::size_t parsedEnd() const;
+
+    // `offset`, or, where the end of the document left something open that a browser reads as
+    // text (raw text such as a script, a comment, a template, SVG or MathML, a lone "<"), the
+    // start of the outermost such thing: text put there is read as markup.
+    std::size_t readableBefore(std::size_t offset) const;
+
     // Offsets in the document's own bytes (the byte-order mark included).
     std::size_t offsetOf(const GumboSourcePosition& position) const {
         return position.offset + skipped_;
@@ -35,29 +45,6 @@ public:
         return static_cast<std::size_t>(inParsedText - parsed_.data()) + skipped_;
     }
 
-    // Hands out gumbo's memory from large blocks and frees it all at once with the tree:
-    // gumbo allocates for every node and string, and one malloc and free each cost about as
-    // much as the parsing. The blocks a parse used are kept for the next parse in the same
-    // thread, up to 32 MB (a parse takes about 20 times the page's size), since the system's
-    // fresh pages cost a quarter of a large parse.
-    class Arena {
-    public:
-        ~Arena() { clear(); }
-        void* allocate(std::size_t size);
-        void clear();
-
-    private:
-        struct Block {
-            std::unique_ptr<std::max_align_t[]> memory;
-            std::size_t size = 0;
-        };
-        static std::vector<Block>& spares();
-
-        std::vector<Block> blocks_;
-        char* next_ = nullptr;
-        std::size_t left_ = 0;
-    };
-
 private:
     void parse();
 
@@ -65,7 +52,7 @@ private:
     std::size_t skipped_ = 0; // the byte-order mark's length
     std::string_view parsed_; // what gumbo reads: the document after the mark, maybe masked
     std::string masked_;      // that text with noscript content blanked out, when there is some
-    Arena arena_;
+    GumboArena arena_;
     GumboOptions options_;
     GumboOutput* output_ = nullptr;
 };

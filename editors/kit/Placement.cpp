@@ -10,89 +10,14 @@ namespace kit {
 
 namespace {
 
-// Elements whose content a browser does not read as markup (or, for a template, never runs),
-// and foreign content, where HTML is not HTML: text put at the end of one still open at the end
-// of the document would land in it.
-bool swallowsMarkup(const GumboNode* node) {
-    if (node->type == GUMBO_NODE_TEMPLATE)
-        return true;
-    const GumboElement& element = node->v.element;
-    if (element.tag_namespace != GUMBO_NAMESPACE_HTML)
-        return true;
-    switch (element.tag) {
-    case GUMBO_TAG_SCRIPT:
-    case GUMBO_TAG_STYLE:
-    case GUMBO_TAG_TEXTAREA:
-    case GUMBO_TAG_TITLE:
-    case GUMBO_TAG_XMP:
-    case GUMBO_TAG_IFRAME:
-    case GUMBO_TAG_NOEMBED:
-    case GUMBO_TAG_NOFRAMES:
-    case GUMBO_TAG_NOSCRIPT:
-    case GUMBO_TAG_PLAINTEXT:
-    case GUMBO_TAG_TEMPLATE:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool endsWith(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
-// A comment the end of the document cut short.
-bool unterminated(std::string_view comment) {
-    if (!comment.starts_with("<!--"))
-        return !endsWith(comment, ">");
-    return !(endsWith(comment, "-->") || endsWith(comment, "--!>") || comment == "<!-->" ||
-             comment == "<!--->");
-}
-
-// Where an element that has no end tag ends, so that a text put there is still read as markup
-// inside it: its end, or before what the end of the document left open and unread as markup
-// (raw text, a template, SVG or MathML, a comment, a lone "<" or "</").
-std::size_t openEnd(const ParsedHtml& page, const GumboNode* element) {
-    std::size_t end = page.offsetOf(element->v.element.end_pos);
-    const std::string_view document = page.document();
-    for (const GumboNode* node = element;;) {
-        const GumboVector& children = node->v.element.children;
-        if (children.length == 0)
-            break;
-        const auto* last = static_cast<const GumboNode*>(children.data[children.length - 1]);
-        if (last->type == GUMBO_NODE_COMMENT) {
-            const GumboText& comment = last->v.text;
-            const std::size_t start = page.offsetOf(comment.start_pos);
-            if (start + comment.original_text.length >= end &&
-                unterminated({comment.original_text.data, comment.original_text.length}))
-                return start;
-            break;
-        }
-        if (last->type != GUMBO_NODE_ELEMENT && last->type != GUMBO_NODE_TEMPLATE)
-            break;
-        if (last->v.element.original_end_tag.length > 0 ||
-            page.offsetOf(last->v.element.end_pos) < end)
-            break;
-        if (swallowsMarkup(last))
-            return page.offsetOf(last->v.element.start_pos);
-        node = last;
-    }
-    if (end == document.size()) {
-        if (endsWith(document, "</"))
-            return end - 2;
-        if (endsWith(document, "<"))
-            return end - 1;
-    }
-    return end;
-}
-
 std::size_t headEnd(const ParsedHtml& page) {
     const GumboNode* head = page.htmlChild(GUMBO_TAG_HEAD);
     if (!head) // the parser makes one for every page; this only keeps a surprise from crashing
         throw PlacementError("The page has no head to put the text in.");
-    if (head->v.element.original_end_tag.length > 0)
-        return page.offsetOf(head->v.element.original_end_tag.data);
-    return openEnd(page, head);
+    const GumboElement& element = head->v.element;
+    return page.readableBefore(element.original_end_tag.length > 0
+                                   ? page.offsetOf(element.original_end_tag.data)
+                                   : page.offsetOf(element.end_pos));
 }
 
 const GumboNode& requireBody(const ParsedHtml& page) {
@@ -102,20 +27,32 @@ const GumboNode& requireBody(const ParsedHtml& page) {
                          "to put the text in.");
 }
 
-std::size_t bodyEnd(const ParsedHtml& page) {
-    const GumboNode& bodyNode = requireBody(page);
-    const GumboElement& body = bodyNode.v.element;
+std::size_t bodyEnd(const ParsedHtml& page, const GumboElement& body) {
+    // An end tag that foreign content or a template leaves open around it is no place for text.
     if (body.original_end_tag.length > 0)
-        return page.offsetOf(body.original_end_tag.data);
-    // Without </body>, a </html> ends the body as well, and reads better than the file's end.
+        return page.readableBefore(page.offsetOf(body.original_end_tag.data));
+    // Without </body>, the body ends where the document does (gumbo's own end of the body is
+    // the place of a </body> it ignored, if any). A </html> ends the body as well, and reads
+    // better than the file's end.
     const GumboElement& html = page.root()->v.element;
-    const std::size_t end = openEnd(page, &bodyNode);
+    std::size_t end = page.parsedEnd();
     if (html.original_end_tag.length > 0) {
         const std::size_t htmlEnd = page.offsetOf(html.original_end_tag.data);
         if (htmlEnd >= page.offsetOf(body.start_pos) && htmlEnd < end)
-            return htmlEnd;
+            end = htmlEnd;
     }
-    return end;
+    return page.readableBefore(end);
+}
+
+// Text for the body's end. Where nothing of the body comes before that place, the body begins
+// only after it: a script there would still go into the head, so the body's start tag goes
+// first.
+Edit bodyEndEdit(const ParsedHtml& page, std::string_view text) {
+    const GumboElement& body = requireBody(page).v.element;
+    const std::size_t at = bodyEnd(page, body);
+    if (body.original_tag.length == 0 && at <= page.offsetOf(body.start_pos))
+        return {at, 0, "<body>" + std::string(text)};
+    return {at, 0, std::string(text)};
 }
 
 Edit placed(const ParsedHtml& page, Place place, std::string_view text) {
@@ -123,19 +60,24 @@ Edit placed(const ParsedHtml& page, Place place, std::string_view text) {
     case Place::Head:
         return {headEnd(page), 0, std::string(text)};
     case Place::Body:
-        return {bodyEnd(page), 0, std::string(text)};
+        return bodyEndEdit(page, text);
     case Place::BodyTag:
         return bodyTagEdit(page, requireBody(page), text);
     }
     throw PlacementError("Unknown place in the document.");
 }
 
+constexpr std::string_view kMarker = "<!--cursor-->";
+
+// A comment written as the cursor marker; gumbo's text of a comment as written may begin with
+// markup it dropped just before, so the marker is its end.
 bool isCursorMarker(const GumboText& comment) {
-    const std::string_view text(comment.text);
     const std::string_view written(comment.original_text.data, comment.original_text.length);
-    return text.size() == 6 && written.starts_with("<!--") &&
-           std::equal(text.begin(), text.end(), "cursor",
-                      [](char got, char want) { return (got | 0x20) == want; });
+    return std::string_view(comment.text).size() == 6 && written.size() >= kMarker.size() &&
+           std::equal(kMarker.begin(), kMarker.end(), written.end() - kMarker.size(),
+                      [](char want, char got) {
+                          return want == (got >= 'A' && got <= 'Z' ? got - 'A' + 'a' : got);
+                      });
 }
 
 // The first cursor marker comment, as the edit that takes it out.
@@ -146,9 +88,10 @@ std::optional<Edit> cursorMarker(const ParsedHtml& page) {
         const GumboNode* node = pending.back();
         pending.pop_back();
         if (node->type == GUMBO_NODE_COMMENT && isCursorMarker(node->v.text)) {
-            const std::size_t at = page.offsetOf(node->v.text.start_pos);
+            const GumboStringPiece& written = node->v.text.original_text;
+            const std::size_t at = page.offsetOf(written.data) + written.length - kMarker.size();
             if (!first || at < first->offset)
-                first = Edit{at, node->v.text.original_text.length, {}};
+                first = Edit{at, kMarker.size(), {}};
         } else if (hasChildren(node)) {
             const GumboVector& children = childrenOf(node);
             for (unsigned i = 0; i < children.length; ++i)

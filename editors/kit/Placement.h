@@ -34,7 +34,12 @@ struct Edit {
 };
 
 // The one edit that puts `text` (UTF-8) at `place` in `document` (its bytes as they are on disk).
-// Throws PlacementError when the document has no such place (a frameset page has no body).
+// Usually `inserted` is `text` and nothing is removed; but a body tag the page leaves out is
+// written around the text (`<body` + text + `>`, or `<body>` before body text that would
+// otherwise come before the body begins), and an event handler or class the body already has
+// takes the new value after its own (`onload="a();b()"`), so that the edit may replace bytes of
+// the body tag. Hosts apply it as one change. Throws PlacementError when the document has no
+// such place (a frameset page has no body).
 Edit placeText(std::string_view document, Place place, std::string_view text);
 
 // The edit that puts `text` in place of the first "<!--cursor-->" comment (in any letter case)
