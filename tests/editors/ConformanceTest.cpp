@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <optional>
+
 namespace vorrel::test {
 
 QDBusMessage HostDriver::call(const QString& method, const QVariantList& args) {
@@ -117,6 +119,7 @@ class ConformanceTest : public QObject {
 
 private:
     std::unique_ptr<HostDriver> driver_ = makeHostDriver();
+    std::optional<QTemporaryDir> dir_; // the current row's folder
 
     // Each table row keeps to the rules that make it right for every host.
     static QString tableFault(const ConformanceRow& row) {
@@ -150,7 +153,8 @@ private slots:
             !driver_->opensWithoutDocument())
             QSKIP("This host always has a document open.");
 
-        QTemporaryDir dir;
+        // The row's folder outlives the host: cleanup() stops the host before it goes.
+        QTemporaryDir& dir = dir_.emplace();
         QVERIFY(dir.isValid());
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral(".driver")));
         HostStart start{{},
@@ -185,7 +189,10 @@ private slots:
         QCOMPARE(readAll(row.untitled ? start.saveAs : start.file), expected);
     }
 
-    void cleanup() { driver_->stop(); }
+    void cleanup() {
+        driver_->stop();
+        dir_.reset();
+    }
 };
 
 QTEST_GUILESS_MAIN(ConformanceTest)
