@@ -25,6 +25,13 @@ void HostAdaptor::enqueue(Work work) {
     QMetaObject::invokeMethod(this, &HostAdaptor::answerQueued, Qt::QueuedConnection);
 }
 
+void HostAdaptor::enqueueAction(std::function<void()> action) {
+    enqueue([action = std::move(action)] {
+        action();
+        return QVariant();
+    });
+}
+
 void HostAdaptor::answerQueued() {
     // Called again from the event loop of a dialog that an earlier call opened: that call
     // answers the ones queued behind it when it is done.
@@ -72,59 +79,35 @@ QString HostAdaptor::isopendoc() {
 }
 
 void HostAdaptor::opennewfile() {
-    enqueue([this] {
-        host_.openNewDocument();
-        return QVariant();
-    });
+    enqueueAction([this] { host_.openNewDocument(); });
 }
 
 void HostAdaptor::forcesave() {
-    enqueue([this] {
-        host_.save();
-        return QVariant();
-    });
+    enqueueAction([this] { host_.save(); });
 }
 
 void HostAdaptor::puttextatcursor(const QString& text) {
-    enqueue([this, text] {
-        host_.putAtCursor(text);
-        return QVariant();
-    });
+    enqueueAction([this, text] { host_.putAtCursor(text); });
 }
 
 void HostAdaptor::puttextbody(const QString& text) {
-    enqueue([this, text] {
-        host_.put(kit::Place::Body, text);
-        return QVariant();
-    });
+    enqueueAction([this, text] { host_.put(kit::Place::Body, text); });
 }
 
 void HostAdaptor::puttextinbody(const QString& text) {
-    enqueue([this, text] {
-        host_.put(kit::Place::BodyTag, text);
-        return QVariant();
-    });
+    enqueueAction([this, text] { host_.put(kit::Place::BodyTag, text); });
 }
 
 void HostAdaptor::puttexthead(const QString& text) {
-    enqueue([this, text] {
-        host_.put(kit::Place::Head, text);
-        return QVariant();
-    });
+    enqueueAction([this, text] { host_.put(kit::Place::Head, text); });
 }
 
 void HostAdaptor::copyfiles(const QString& list) {
-    enqueue([this, list] {
-        host_.copyFiles(list);
-        return QVariant();
-    });
+    enqueueAction([this, list] { host_.copyFiles(list); });
 }
 
 void HostAdaptor::browserpreview(const QString& path) {
-    enqueue([this, path] {
-        host_.preview(path);
-        return QVariant();
-    });
+    enqueueAction([this, path] { host_.preview(path); });
 }
 
 } // namespace vorrelkate

@@ -51,6 +51,8 @@ private:
     };
 
     void enqueue(Work work);
+    // A call whose reply carries nothing.
+    void enqueueAction(std::function<void()> action);
     void answerQueued();
     QDBusMessage answer(const Call& call) const;
 
