@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "support/XvfbDisplay.h"
+
 #include <csignal>
 
 namespace {
@@ -31,7 +33,7 @@ int runChild(int argc, char** argv) {
 class ClipboardKeeperTest : public QObject {
     Q_OBJECT
 
-    QProcess xvfb;
+    vorrel::test::XvfbDisplay xvfb;
     QString display;
 
     QString clipboard() {
@@ -59,17 +61,11 @@ class ClipboardKeeperTest : public QObject {
 
 private slots:
     void initTestCase() {
-        // A display of the test's own; Xvfb writes the number it took on its standard output.
-        xvfb.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
-        QVERIFY2(xvfb.waitForStarted(5000), "Xvfb is not installed");
-        QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine(), 10000);
-        display = ":" + QString::fromLatin1(xvfb.readLine()).trimmed();
+        display = xvfb.start();
+        QVERIFY2(!display.isEmpty(), "Xvfb did not start");
     }
 
-    void cleanupTestCase() {
-        xvfb.terminate();
-        xvfb.waitForFinished(5000);
-    }
+    void cleanupTestCase() { xvfb.stop(); }
 
     void theTextOutlivesTheProgramUntilAnotherTakesTheClipboard() {
         const QString text = "<!-- Grüße -->\r\n<SCRIPT>\"x\"</SCRIPT>\r\n";

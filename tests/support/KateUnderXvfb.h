@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/XvfbDisplay.h"
+
 #include <functional>
 #include <memory>
 
@@ -49,7 +51,7 @@ public:
         stopProcess(clipboard_);
         kate_.kill();
         kate_.waitForFinished(10000);
-        stopProcess(xServer_);
+        xServer_.stop();
         if (!QTest::qWaitFor([] { return !hostOnBus(); }, 10000))
             qWarning("Wexdor4.Plugin is still owned after Kate ended");
         home_.reset(); // once Kate has ended: it writes there until it ends
@@ -104,19 +106,9 @@ private:
         return false;
     }
 
-    // Xvfb picks a free display and names it on standard output.
     bool startXServer() {
-        xServer_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                                QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                                                QStringLiteral("-screen"), QStringLiteral("0"),
-                                                QStringLiteral("1280x800x24")});
-        const bool ended = QTest::qWaitFor(
-            [&] { return xServer_.canReadLine() || xServer_.state() == QProcess::NotRunning; },
-            20000);
-        if (!ended || !xServer_.canReadLine())
-            return fail(QStringLiteral("Xvfb did not start"));
-        display_ = QLatin1Char(':') + QString::fromLatin1(xServer_.readLine()).trimmed();
-        return true;
+        return !xServer_.start(QStringLiteral("1280x800x24")).isEmpty() ||
+               fail(QStringLiteral("Xvfb did not start"));
     }
 
     // Kate reads which plugins to load from its session; --startanon uses the anonymous one.
@@ -135,7 +127,7 @@ private:
 
     QProcessEnvironment xEnvironment() const {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DISPLAY"), display_);
+        environment.insert(QStringLiteral("DISPLAY"), xServer_.display());
         return environment;
     }
 
@@ -199,8 +191,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> home_;
     QString homePath_;
-    QString display_;
-    QProcess xServer_;
+    XvfbDisplay xServer_;
     QProcess kate_;
     QProcess clipboard_;
 };

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/XvfbDisplay.h"
+
 namespace vorrel::test {
 
 // The real gedit with the Vorrel plugin enabled, on an X server of its own (Xvfb picks a free
@@ -24,11 +26,11 @@ public:
     QString start(const QStringList& arguments) {
         if (!home_.isValid())
             return QStringLiteral("no temporary folder");
-        if (QString failure = startX(); !failure.isEmpty())
-            return failure;
+        if (xvfb_.start().isEmpty())
+            return QStringLiteral("Xvfb did not start");
         writeSettings();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display_);
+        env.insert("DISPLAY", xvfb_.display());
         env.insert("GDK_BACKEND", "x11");
         env.remove("WAYLAND_DISPLAY");
         env.insert("GSETTINGS_BACKEND", "keyfile");
@@ -49,21 +51,20 @@ public:
     }
 
     void stop() {
-        for (QProcess* process : {&gedit_, &xvfb_}) {
-            if (process->state() == QProcess::NotRunning)
-                continue;
-            process->terminate();
-            if (!process->waitForFinished(10000))
-                process->kill();
-            process->waitForFinished(5000);
+        if (gedit_.state() != QProcess::NotRunning) {
+            gedit_.terminate();
+            if (!gedit_.waitForFinished(10000))
+                gedit_.kill();
+            gedit_.waitForFinished(5000);
         }
+        xvfb_.stop();
     }
 
     // Starts `user`: it waits for gedit's Save As dialog and types `path` and Enter into it, or
     // presses Escape when `path` is empty, as a user would.
     void answerSaveAs(QProcess& user, const QString& path) const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display_);
+        env.insert("DISPLAY", xvfb_.display());
         user.setProcessEnvironment(env);
         // ("type" takes every word after it as text, so Enter is a command of its own.)
         const QString keys =
@@ -77,23 +78,10 @@ public:
     }
 
     // ":N", the X display gedit shows on.
-    const QString& display() const { return display_; }
+    const QString& display() const { return xvfb_.display(); }
     QString folder() const { return home_.path(); }
 
 private:
-    QString startX() {
-        // -displayfd: the server takes a free display and writes its number when it is ready.
-        xvfb_.start("Xvfb",
-                    {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
-        if (!QTest::qWaitFor(
-                [this] { return xvfb_.canReadLine() || xvfb_.state() == QProcess::NotRunning; },
-                20000) ||
-            !xvfb_.canReadLine())
-            return QStringLiteral("Xvfb did not start");
-        display_ = ":" + QString::fromLatin1(xvfb_.readLine()).trimmed();
-        return {};
-    }
-
     void writeSettings() {
         QDir(home_.path()).mkpath("config/glib-2.0/settings");
         QDir(home_.path()).mkpath("data/gedit");
@@ -113,9 +101,8 @@ private:
     }
 
     QTemporaryDir home_;
-    QProcess xvfb_;
+    XvfbDisplay xvfb_;
     QProcess gedit_;
-    QString display_;
 };
 
 } // namespace vorrel::test
