@@ -87,6 +87,8 @@ void Wizard::guarded(const std::function<void()>& handler) {
         return;
     } catch (const Terminated&) {
         return;
+    } catch (const Declined&) {
+        return;
     } catch (const std::exception& error) {
         failure = error.what();
     }

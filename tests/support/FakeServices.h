@@ -19,13 +19,18 @@ namespace vorrel::test {
 class RecordingMessageBoxes : public MessageBoxes {
 public:
     struct Shown {
-        std::string kind; // "plain", "information" or "error"
+        std::string kind; // "plain", "information", "error" or "question"
         std::string text;
         bool operator==(const Shown&) const = default;
     };
     std::vector<Shown> shown;
+    bool answerYes = false;
 
     void showPlain(const std::string& text) override { shown.push_back({"plain", text}); }
+    bool askYesNo(const std::string& text) override {
+        shown.push_back({"question", text});
+        return answerYes;
+    }
     void showInformation(const std::string& text) override {
         shown.push_back({"information", text});
     }
