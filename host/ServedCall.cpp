@@ -7,26 +7,45 @@
 #include <QDBusPendingCallWatcher>
 #include <QEvent>
 #include <QEventLoop>
+#include <QMouseEvent>
+#include <QRect>
 #include <QTimer>
+#include <QWidget>
 
 #include <limits>
+#include <memory>
+#include <vector>
 
 namespace vorrel {
 
 namespace {
 
-// Drops the user's input to every window for as long as it lives.
+// A click on a way out of the program.
+bool isWayOut(QObject* receiver, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(receiver);
+    if (!widget)
+        return false;
+    const QVariant wayOut = widget->property(kWayOutProperty);
+    if (wayOut.typeId() == QMetaType::Bool)
+        return wayOut.toBool();
+    if (wayOut.typeId() == QMetaType::QRect)
+        return wayOut.toRect().contains(static_cast<QMouseEvent*>(event)->position().toPoint());
+    return false;
+}
+
+// Drops the user's input to every window for as long as it lives, but for the ways out.
 class InputHold : public QObject {
 public:
     InputHold() { QCoreApplication::instance()->installEventFilter(this); }
     ~InputHold() override { QCoreApplication::instance()->removeEventFilter(this); }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* receiver, QEvent* event) override {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
+            return !isWayOut(receiver, event);
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
         case QEvent::ShortcutOverride:
@@ -49,40 +68,82 @@ constexpr int kForever = std::numeric_limits<int>::max();
 // much later than the wait's own precise one, which decides.
 constexpr int kBusTimeoutMargin = 1000;
 
+// One call on its way: its answer, or its own time-out, whichever comes first.
+struct Pending {
+    QDBusPendingCall call;
+    std::unique_ptr<QDBusPendingCallWatcher> watcher;
+    std::unique_ptr<QTimer> timeout;
+    bool settled = false;
+};
+
 } // namespace
 
-QDBusMessage callServed(QDBusConnection& bus, const QDBusMessage& call, int timeoutMs,
-                        const ProgramLifetime* lifetime) {
+void callAllServed(QDBusConnection& bus, const QList<QDBusMessage>& calls, int timeoutMs,
+                   const ProgramLifetime* lifetime,
+                   const std::function<bool(qsizetype, const QDBusMessage&)>& replied) {
     if (lifetime && lifetime->ending())
         throw Terminated{};
-    QDBusPendingCall pending =
-        bus.asyncCall(call, timeoutMs < 0 ? kForever : timeoutMs + kBusTimeoutMargin);
-    bool timedOut = false;
-    if (!pending.isFinished()) {
-        QDBusPendingCallWatcher watcher(pending);
-        QEventLoop loop;
-        QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, &QEventLoop::quit);
-        QTimer timeout;
-        timeout.setTimerType(Qt::PreciseTimer);
-        timeout.setSingleShot(true);
-        QObject::connect(&timeout, &QTimer::timeout, &loop, [&] {
-            timedOut = true;
+    std::vector<Pending> pending;
+    pending.reserve(std::size_t(calls.size()));
+    for (const QDBusMessage& call : calls)
+        pending.push_back(
+            {bus.asyncCall(call, timeoutMs < 0 ? kForever : timeoutMs + kBusTimeoutMargin), nullptr,
+             nullptr});
+
+    QEventLoop loop;
+    qsizetype open = calls.size();
+    bool done = false;
+    const auto settle = [&](qsizetype index, const QDBusMessage& reply) {
+        Pending& p = pending[std::size_t(index)];
+        if (p.settled || done)
+            return;
+        p.settled = true;
+        --open;
+        done = replied(index, reply) || open == 0;
+        if (done)
             loop.quit();
+    };
+    for (qsizetype i = 0; i < calls.size() && !done; ++i) {
+        Pending& p = pending[std::size_t(i)];
+        if (p.call.isFinished()) {
+            settle(i, p.call.reply());
+            continue;
+        }
+        p.watcher = std::make_unique<QDBusPendingCallWatcher>(p.call);
+        QObject::connect(p.watcher.get(), &QDBusPendingCallWatcher::finished, &loop,
+                         [&settle, &p, i] { settle(i, p.call.reply()); });
+        if (timeoutMs < 0)
+            continue;
+        p.timeout = std::make_unique<QTimer>();
+        p.timeout->setTimerType(Qt::PreciseTimer);
+        p.timeout->setSingleShot(true);
+        QObject::connect(p.timeout.get(), &QTimer::timeout, &loop, [&, i] {
+            settle(i, calls[i].createErrorReply(
+                          QDBusError::NoReply,
+                          QStringLiteral("No answer within %1 ms").arg(timeoutMs)));
         });
-        if (timeoutMs >= 0)
-            timeout.start(timeoutMs);
+        p.timeout->start(timeoutMs);
+    }
+    if (!done && open > 0) {
         InputHold hold;
         loop.exec();
         // The loop also ends when the program is asked to end.
-        if (!pending.isFinished() && !timedOut)
+        if (!done)
             throw Terminated{};
     }
     if (lifetime && lifetime->ending())
         throw Terminated{};
-    if (timedOut && !pending.isFinished())
-        return call.createErrorReply(QDBusError::NoReply,
-                                     QStringLiteral("No answer within %1 ms").arg(timeoutMs));
-    return pending.reply();
+}
+
+QDBusMessage callServed(QDBusConnection& bus, const QDBusMessage& call, int timeoutMs,
+                        const ProgramLifetime* lifetime) {
+    QDBusMessage answer;
+    callAllServed(bus, {call}, timeoutMs, lifetime,
+                  [&answer](qsizetype, const QDBusMessage& reply) {
+                      answer = reply;
+                      return true;
+                  });
+    return answer;
 }
 
 } // namespace vorrel
