@@ -6,6 +6,7 @@
 #include "app/Wizard.h"
 #include "app/WizardFlow.h"
 #include "chrome/Bitmaps.h"
+#include "chrome/WayOut.h"
 #include "chrome/PaintBox.h"
 #include "chrome/RadioItems.h"
 #include "host/HostEditorLink.h"
@@ -38,6 +39,7 @@ ToolPickerForm::ToolPickerForm(Wizard& wizard)
     onClick(ui->BitBtn2, [this] { WhatsThis1Click(); });
     onTriggered(ui->WhatsThis1, [this] { WhatsThis1Click(); });
     onClick(ui->bb3, [this] { lb1dblclick(); });
+    markWayOut(ui->bb3);
     FormCreate();
 }
 

@@ -1,4 +1,5 @@
 #include "chrome/TGradientForm.h"
+#include "chrome/WayOut.h"
 
 #include "chrome/Fonts.h"
 #include "chrome/WizardStyle.h"
@@ -135,6 +136,7 @@ void TGradientForm::layOut() {
     setFixedSize(width, clientTop + kClientHeight + metrics.dialogFrameY);
     if (client_)
         client_->setGeometry(metrics.dialogFrameX, clientTop, kClientWidth, kClientHeight);
+    markWayOut(this, toQRect(layout_.close));
 }
 
 void TGradientForm::centreOnScreen() {

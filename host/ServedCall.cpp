@@ -2,15 +2,13 @@
 
 #include "app/Errors.h"
 #include "app/ProgramLifetime.h"
+#include "chrome/WayOut.h"
 
 #include <QCoreApplication>
 #include <QDBusPendingCallWatcher>
 #include <QEvent>
 #include <QEventLoop>
-#include <QMouseEvent>
-#include <QRect>
 #include <QTimer>
-#include <QWidget>
 
 #include <limits>
 #include <memory>
@@ -19,19 +17,6 @@
 namespace vorrel {
 
 namespace {
-
-// A click on a way out of the program.
-bool isWayOut(QObject* receiver, QEvent* event) {
-    auto* widget = qobject_cast<QWidget*>(receiver);
-    if (!widget)
-        return false;
-    const QVariant wayOut = widget->property(kWayOutProperty);
-    if (wayOut.typeId() == QMetaType::Bool)
-        return wayOut.toBool();
-    if (wayOut.typeId() == QMetaType::QRect)
-        return wayOut.toRect().contains(static_cast<QMouseEvent*>(event)->position().toPoint());
-    return false;
-}
 
 // Drops the user's input to every window for as long as it lives, but for the ways out.
 class InputHold : public QObject {

@@ -10,17 +10,11 @@ namespace vorrel {
 
 class ProgramLifetime;
 
-// A widget takes the user's mouse clicks also while the program waits for the bus when its
-// dynamic property "wayOut" is true (a Cancel button), or is a QRect, in the widget's own
-// coordinates, that holds the click (the close box of a window that draws its own caption).
-// So the user can always end the program, even when a host keeps it waiting.
-inline constexpr const char* kWayOutProperty = "wayOut";
-
 // A bus call whose answer the caller waits for, without stopping the program meanwhile: the
 // windows repaint, and posted messages and termination signals are handled, so the program can
 // end in order during the wait. What the user clicks or types on the windows meanwhile is
 // dropped, so that no handler runs a second time while the first still waits; only the ways out
-// (above) take clicks.
+// of the program (chrome/WayOut.h) take clicks.
 //
 // `timeoutMs` -1 waits as long as it takes. A call that times out gets the bus's NoReply error.
 // Throws Terminated when the program is asked to end before the answer is there.

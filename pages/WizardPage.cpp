@@ -5,6 +5,7 @@
 #include "app/Wizard.h"
 #include "chrome/PaintBox.h"
 #include "chrome/QtText.h"
+#include "chrome/WayOut.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -34,6 +35,11 @@ void WizardPage::pb2Paint(PaintBox& box, QPainter& painter) {
 void WizardPage::onClick(QAbstractButton* button, std::function<void()> handler) {
     connect(button, &QAbstractButton::clicked, this,
             [this, handler = std::move(handler)] { wizard_.guarded(handler); });
+}
+
+void WizardPage::onCancel(QAbstractButton* button) {
+    markWayOut(button);
+    onClick(button, [this] { wizard_.endProgram(); });
 }
 
 void WizardPage::onTriggered(QAction* action, std::function<void()> handler) {

@@ -35,6 +35,8 @@ protected:
     void pb2Paint(PaintBox& box, QPainter& painter);
 
     void onClick(QAbstractButton* button, std::function<void()> handler);
+    // A Cancel button: it ends the program, also while the program waits for the host.
+    void onCancel(QAbstractButton* button);
     void onTriggered(QAction* action, std::function<void()> handler);
 
     // Gives `control` a right-click menu of its own, holding `action`.
