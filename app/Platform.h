@@ -56,6 +56,8 @@ public:
     virtual void showTopic(int topic) = 0;
     // Shows the topic as a small pop-up at the mouse.
     virtual void showPopup(int topic) = 0;
+    // The same at a point of the screen (a control the keyboard chose).
+    virtual void showPopupAt(int topic, int x, int y) = 0;
 };
 
 // The screen the windows are shown on.

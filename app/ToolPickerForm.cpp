@@ -6,9 +6,9 @@
 #include "app/Wizard.h"
 #include "app/WizardFlow.h"
 #include "chrome/Bitmaps.h"
-#include "chrome/WayOut.h"
 #include "chrome/PaintBox.h"
 #include "chrome/RadioItems.h"
+#include "chrome/WayOut.h"
 #include "host/HostEditorLink.h"
 #include "ui_ToolPickerForm.h"
 

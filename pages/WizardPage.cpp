@@ -11,11 +11,17 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <QShortcut>
 
 namespace vorrel {
 
 WizardPage::WizardPage(Wizard& wizard, Qt::WindowFlags extraFlags)
-    : TGradientForm(extraFlags), wizard_(wizard) {}
+    : TGradientForm(extraFlags), wizard_(wizard) {
+    // F1 opens the help on any wizard window, as the tool picker's Help button does.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this,
+            [this] { wizard_.guarded([this] { wizard_.help().showTopic(1); }); });
+}
 
 void WizardPage::FormClose() {
     wizard_.endProgram();

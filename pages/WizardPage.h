@@ -18,8 +18,8 @@ namespace vorrel {
 class PaintBox;
 class Wizard;
 
-// A wizard window: the close box ends the program, and every handler runs guarded, so that an
-// error shows in the error box and leaves the window as it was.
+// A wizard window: the close box ends the program, F1 opens the help, and every handler runs
+// guarded, so that an error shows in the error box and leaves the window as it was.
 class WizardPage : public TGradientForm {
     Q_OBJECT
 
