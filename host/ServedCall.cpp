@@ -6,10 +6,12 @@
 
 #include <QCoreApplication>
 #include <QDBusPendingCallWatcher>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -56,8 +58,8 @@ constexpr int kBusTimeoutMargin = 1000;
 // One call on its way: its answer, or its own time-out, whichever comes first.
 struct Pending {
     QDBusPendingCall call;
+    qint64 sentAtNs = 0;
     std::unique_ptr<QDBusPendingCallWatcher> watcher;
-    std::unique_ptr<QTimer> timeout;
     bool settled = false;
 };
 
@@ -68,12 +70,14 @@ void callAllServed(QDBusConnection& bus, const QList<QDBusMessage>& calls, int t
                    const std::function<bool(qsizetype, const QDBusMessage&)>& replied) {
     if (lifetime && lifetime->ending())
         throw Terminated{};
+    QElapsedTimer clock;
+    clock.start();
     std::vector<Pending> pending;
     pending.reserve(std::size_t(calls.size()));
     for (const QDBusMessage& call : calls)
         pending.push_back(
-            {bus.asyncCall(call, timeoutMs < 0 ? kForever : timeoutMs + kBusTimeoutMargin), nullptr,
-             nullptr});
+            {bus.asyncCall(call, timeoutMs < 0 ? kForever : timeoutMs + kBusTimeoutMargin),
+             clock.nsecsElapsed(), nullptr});
 
     QEventLoop loop;
     qsizetype open = calls.size();
@@ -97,18 +101,34 @@ void callAllServed(QDBusConnection& bus, const QList<QDBusMessage>& calls, int t
         p.watcher = std::make_unique<QDBusPendingCallWatcher>(p.call);
         QObject::connect(p.watcher.get(), &QDBusPendingCallWatcher::finished, &loop,
                          [&settle, &p, i] { settle(i, p.call.reply()); });
-        if (timeoutMs < 0)
-            continue;
-        p.timeout = std::make_unique<QTimer>();
-        p.timeout->setTimerType(Qt::PreciseTimer);
-        p.timeout->setSingleShot(true);
-        QObject::connect(p.timeout.get(), &QTimer::timeout, &loop, [&, i] {
-            settle(i, calls[i].createErrorReply(
-                          QDBusError::NoReply,
-                          QStringLiteral("No answer within %1 ms").arg(timeoutMs)));
-        });
-        p.timeout->start(timeoutMs);
     }
+    // One timer serves every call's own time-out: it fires when the earliest open call's time
+    // is up, times out each call whose time is up, and waits on for the next one.
+    const qint64 timeoutNs = qint64(timeoutMs) * 1000000;
+    QTimer deadline;
+    deadline.setTimerType(Qt::PreciseTimer);
+    deadline.setSingleShot(true);
+    const auto waitForNextTimeout = [&] {
+        for (const Pending& p : pending)
+            if (!p.settled) {
+                const qint64 leftNs = p.sentAtNs + timeoutNs - clock.nsecsElapsed();
+                deadline.start(int(std::max<qint64>(0, (leftNs + 999999) / 1000000)));
+                return;
+            }
+    };
+    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        for (qsizetype i = 0; i < calls.size() && !done; ++i)
+            if (!pending[std::size_t(i)].settled &&
+                now - pending[std::size_t(i)].sentAtNs >= timeoutNs)
+                settle(i, calls[i].createErrorReply(
+                              QDBusError::NoReply,
+                              QStringLiteral("No answer within %1 ms").arg(timeoutMs)));
+        if (!done)
+            waitForNextTimeout();
+    });
+    if (timeoutMs >= 0 && !done)
+        waitForNextTimeout();
     if (!done && open > 0) {
         InputHold hold;
         loop.exec();
