@@ -180,27 +180,31 @@ void TGradientForm::setStaysOnTop(bool onTop) {
 
 QPixmap TGradientForm::captionImage(bool active) const {
     const Rect& caption = layout_.caption;
-    QPixmap image(caption.width(), caption.height());
+    // Drawn at the screen's own resolution, so that text and icon stay sharp at 200 %.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap image(QSize(caption.width(), caption.height()) * ratio);
+    image.setDevicePixelRatio(ratio);
+    const QRect bar(0, 0, caption.width(), caption.height());
     QPainter p(&image);
     const CaptionBackground background = caption_.background(active);
     if (!background.gradient) {
-        p.fillRect(image.rect(), toColor(background.solid));
+        p.fillRect(bar, toColor(background.solid));
     } else {
         const ColorTable& table = caption_.table(background.activeTable);
         const int count = caption_.gradientColors();
         if (QPixmap::defaultDepth() <= 8) {
             // A screen with a palette: one band of each colour.
-            const auto bands = gradientBands(image.width(), count);
+            const auto bands = gradientBands(bar.width(), count);
             for (int i = 0; i < count; ++i)
                 p.fillRect(bands[std::size_t(i)].first, 0,
-                           bands[std::size_t(i)].second - bands[std::size_t(i)].first,
-                           image.height(), toColor(table[std::size_t(i)]));
+                           bands[std::size_t(i)].second - bands[std::size_t(i)].first, bar.height(),
+                           toColor(table[std::size_t(i)]));
         } else {
             // Else one pixel of each colour, stretched over the whole bar in one copy.
             QImage strip(count, 1, QImage::Format_RGB32);
             for (int i = 0; i < count; ++i)
                 strip.setPixel(i, 0, toColor(table[std::size_t(i)]).rgb());
-            p.drawImage(image.rect(), strip);
+            p.drawImage(bar, strip);
         }
     }
     if (!layout_.icon.empty()) {
