@@ -4,6 +4,7 @@
 #include "chrome/Fonts.h"
 #include "chrome/WizardStyle.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -19,6 +20,7 @@
 #include <QWindow>
 #include <qdrawutil.h>
 
+#include <cmath>
 #include <limits>
 
 namespace vorrel {
@@ -118,7 +120,25 @@ void TGradientForm::formLoaded() {
     for (QLineEdit* edit : client_->findChildren<QLineEdit*>())
         edit->setMaxLength(std::numeric_limits<int>::max());
     layOut();
+    keepListFramesWhole();
     centreOnScreen();
+}
+
+// At a scale between whole numbers (150 %) a list's viewport and scroll bar are rounded out to
+// whole pixels, and where they end between two pixels they cover the right or bottom line of the
+// list's frame. A list one pixel longer has them end on a whole pixel.
+void TGradientForm::keepListFramesWhole() {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == std::round(ratio))
+        return;
+    const auto onWholePixel = [ratio](int start, int length) {
+        const qreal innerEnd = (start + length - 1) * ratio;
+        return innerEnd == std::round(innerEnd) ? length : length + 1;
+    };
+    for (QAbstractScrollArea* area : client_->findChildren<QAbstractScrollArea*>()) {
+        const QPoint at = area->mapTo(this, QPoint(0, 0));
+        area->resize(onWholePixel(at.x(), area->width()), onWholePixel(at.y(), area->height()));
+    }
 }
 
 void TGradientForm::makeCaptionFont() {
