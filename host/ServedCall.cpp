@@ -32,7 +32,9 @@ protected:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
-            return !isWayOut(receiver, event);
+            // The window system's click reaches the window first, which hands it on to the
+            // widget under the mouse: it is held back or let through there.
+            return receiver->isWidgetType() && !isWayOut(receiver, event);
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
         case QEvent::ShortcutOverride:
@@ -138,6 +140,21 @@ void callAllServed(QDBusConnection& bus, const QList<QDBusMessage>& calls, int t
     }
     if (lifetime && lifetime->ending())
         throw Terminated{};
+}
+
+void waitServed(int timeoutMs, const std::function<bool()>& done) {
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    poll.start(10);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    if (done())
+        return;
+    InputHold hold;
+    loop.exec();
 }
 
 QDBusMessage callServed(QDBusConnection& bus, const QDBusMessage& call, int timeoutMs,

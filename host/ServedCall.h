@@ -28,4 +28,8 @@ void callAllServed(QDBusConnection& bus, const QList<QDBusMessage>& calls, int t
                    const ProgramLifetime* lifetime,
                    const std::function<bool(qsizetype, const QDBusMessage&)>& replied);
 
+// Serves the program's events, with the user's input held back as during a bus call, for up to
+// `timeoutMs` or until `done` holds or the program is asked to end. Never throws.
+void waitServed(int timeoutMs, const std::function<bool()>& done);
+
 } // namespace vorrel

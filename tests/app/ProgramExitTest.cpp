@@ -114,18 +114,24 @@ QPushButton* buttonCalled(QWidget* page, const QString& text) {
     return nullptr;
 }
 
+// A click as the window system delivers it: to the window, which hands it to the widget.
+void clickInWindow(QWidget* page, QWidget* control, QPoint at) {
+    QTest::mouseClick(page->windowHandle(), Qt::LeftButton, {}, control->mapTo(page, at));
+}
+
 // The user, while the host keeps the program waiting: Back does nothing, then `wayOut` ("cancel"
 // or "close box") ends the program.
 void leaveWhileWaiting(vorrel::TGradientForm* page, const QString& wayOut) {
-    QTest::mouseClick(buttonCalled(page, "<< Back"), Qt::LeftButton);
+    QPushButton* back = buttonCalled(page, "<< Back");
+    clickInWindow(page, back, back->rect().center());
     std::printf(page->isVisible() ? "back dropped\n" : "back acted\n");
     std::fflush(stdout);
     if (wayOut == "cancel") {
-        QTest::mouseClick(buttonCalled(page, "Cancel"), Qt::LeftButton);
+        QPushButton* cancel = buttonCalled(page, "Cancel");
+        clickInWindow(page, cancel, cancel->rect().center());
     } else {
         const vorrel::Rect& box = page->captionLayout().close;
-        QTest::mouseClick(page, Qt::LeftButton, {},
-                          QPoint((box.left + box.right) / 2, (box.top + box.bottom) / 2));
+        clickInWindow(page, page, QPoint((box.left + box.right) / 2, (box.top + box.bottom) / 2));
     }
 }
 
