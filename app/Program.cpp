@@ -55,7 +55,7 @@ int runProgram(QApplication& application) {
     DBusHostLink host(bus, &lifetime);
     QtClipboard clipboard;
     QtFolderPicker folderPicker(lifetime);
-    QtAppWindows windows;
+    QtAppWindows windows(&lifetime);
     QtFileOutput files;
     InsertionGenerator insertion(
         {host, messages, clipboard, folderPicker, windows, files, programFolder()});

@@ -1,9 +1,12 @@
 #include "app/QtAppWindows.h"
 
+#include "app/ProgramLifetime.h"
 #include "host/ServedCall.h"
 
 #include <QApplication>
 #include <QWindow>
+
+#include <exception>
 
 namespace vorrel {
 
@@ -31,7 +34,9 @@ void QtAppWindows::restore() {
             window->showNormal();
     const bool looping = restoredBefore_ && lastRestore_.elapsed() < kLoopGapMs;
     restoredBefore_ = true;
-    if (looping && !restored.isEmpty()) {
+    // Nothing to stay for when the work in between failed or the program is ending.
+    const auto ending = [this] { return lifetime_ && lifetime_->ending(); };
+    if (looping && !restored.isEmpty() && std::uncaught_exceptions() == 0 && !ending()) {
         QElapsedTimer shown;
         shown.start();
         // The windows must be back on the screen, and stay there for a moment.
@@ -39,7 +44,7 @@ void QtAppWindows::restore() {
             for (const QPointer<QWidget>& window : std::as_const(restored))
                 if (window && window->windowHandle() && !window->windowHandle()->isExposed())
                     shown.restart();
-            return shown.elapsed() >= kStayMs;
+            return shown.elapsed() >= kStayMs || ending();
         });
     }
     lastRestore_.restart();
