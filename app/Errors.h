@@ -28,4 +28,8 @@ public:
 // that opened it does nothing more. Not an error: nothing is shown.
 class Terminated {};
 
+// Thrown when the user stops a step in one of its dialogs (a cancelled folder picker, No to a
+// question): the handler stops there, nothing is shown and the window stays as it was.
+class Declined {};
+
 } // namespace vorrel

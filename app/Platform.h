@@ -19,6 +19,8 @@ public:
     virtual void showInformation(const std::string& text) = 0;
     // The standard error box.
     virtual void showError(const std::string& text) = 0;
+    // A question titled "Vorrel" with Yes and No, No the default; true for Yes.
+    virtual bool askYesNo(const std::string& text) = 0;
 };
 
 class Clipboard {
@@ -30,9 +32,10 @@ public:
 class FolderPicker {
 public:
     virtual ~FolderPicker() = default;
-    // Runs the picker modally from `startFolder`; returns the chosen folder, or `startFolder`
-    // when the user cancels.
-    virtual std::string pickFolder(const std::string& startFolder, const std::string& title) = 0;
+    // Runs the picker modally from `startFolder`; returns the chosen folder, or nothing when the
+    // user cancels.
+    virtual std::optional<std::string> pickFolder(const std::string& startFolder,
+                                                  const std::string& title) = 0;
 };
 
 // The file-open dialog.
@@ -53,6 +56,8 @@ public:
     virtual void showTopic(int topic) = 0;
     // Shows the topic as a small pop-up at the mouse.
     virtual void showPopup(int topic) = 0;
+    // The same at a point of the screen (a control the keyboard chose).
+    virtual void showPopupAt(int topic, int x, int y) = 0;
 };
 
 // The screen the windows are shown on.
@@ -89,9 +94,17 @@ public:
     virtual void commit() = 0;
 };
 
+// What a path names now, links followed.
+enum class PathKind {
+    None,    // nothing (or a link that leads nowhere)
+    Regular, // a regular file
+    Other,   // a folder, a FIFO, a device or a socket
+};
+
 class FileOutput {
 public:
     virtual ~FileOutput() = default;
+    virtual PathKind kindOf(const std::string& path) = 0;
     // Starts a file at `path`; throws FileError when it cannot be created there.
     virtual std::unique_ptr<OutputFile> create(const std::string& path) = 0;
 };

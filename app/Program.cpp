@@ -35,10 +35,11 @@ std::string programFolder() {
 
 int runProgram(QApplication& application) {
     application.setApplicationName(QStringLiteral("Vorrel"));
-    // The icon of the caption bars, the message boxes and the desktop's task list. The larger
-    // sizes are the desktop entry's; decoding them here would only slow the start.
+    // The icon of the caption bars, the message boxes and the desktop's task list, with the
+    // doubles of its small sizes for screens of 200 %. The larger sizes are the desktop entry's;
+    // decoding them here would only slow the start.
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48})
+    for (int size : {16, 22, 24, 32, 44, 48, 64})
         icon.addPixmap(
             QPixmap::fromImage(readImage(QStringLiteral(":/icons/vorrel-%1.png").arg(size))));
     application.setWindowIcon(icon);
@@ -54,7 +55,7 @@ int runProgram(QApplication& application) {
     DBusHostLink host(bus, &lifetime);
     QtClipboard clipboard;
     QtFolderPicker folderPicker(lifetime);
-    QtAppWindows windows;
+    QtAppWindows windows(&lifetime);
     QtFileOutput files;
     InsertionGenerator insertion(
         {host, messages, clipboard, folderPicker, windows, files, programFolder()});

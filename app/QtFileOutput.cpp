@@ -18,8 +18,10 @@ public:
     explicit SavedFile(const QString& path) : file_(path) {
         // Nothing is ever written through a temporary file into a folder the user did not see.
         file_.setDirectWriteFallback(false);
-        if (QFileInfo(path).isDir())
-            fail("it is a folder");
+        // The temporary file would be renamed over a FIFO or a device, so a link to /dev/null
+        // would take its place. A link to a regular file is written through.
+        if (const QFileInfo existing(path); existing.exists() && !existing.isFile())
+            fail(existing.isDir() ? "it is a folder" : "it is not a regular file");
         errno = 0;
         if (!file_.open(QIODevice::WriteOnly))
             fail(reason());
@@ -57,6 +59,13 @@ private:
 };
 
 } // namespace
+
+PathKind QtFileOutput::kindOf(const std::string& path) {
+    const QFileInfo info(toQString(path));
+    if (!info.exists())
+        return PathKind::None;
+    return info.isFile() ? PathKind::Regular : PathKind::Other;
+}
 
 std::unique_ptr<OutputFile> QtFileOutput::create(const std::string& path) {
     return std::make_unique<SavedFile>(toQString(path));

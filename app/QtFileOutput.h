@@ -7,6 +7,7 @@ namespace vorrel {
 // Page files written beside their target and renamed over it only when complete.
 class QtFileOutput : public FileOutput {
 public:
+    PathKind kindOf(const std::string& path) override;
     std::unique_ptr<OutputFile> create(const std::string& path) override;
 };
 

@@ -9,12 +9,15 @@
 
 namespace vorrel {
 
-std::string QtFolderPicker::pickFolder(const std::string& startFolder, const std::string& title) {
+std::optional<std::string> QtFolderPicker::pickFolder(const std::string& startFolder,
+                                                      const std::string& title) {
     const QString chosen = QFileDialog::getExistingDirectory(
         QApplication::activeWindow(), toQString(title), toQString(startFolder));
     if (lifetime_.ending())
         throw Terminated{};
-    return chosen.isEmpty() ? startFolder : toStdString(chosen);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return toStdString(chosen);
 }
 
 } // namespace vorrel

@@ -10,7 +10,8 @@ class ProgramLifetime;
 class QtFolderPicker : public FolderPicker {
 public:
     explicit QtFolderPicker(const ProgramLifetime& lifetime) : lifetime_(lifetime) {}
-    std::string pickFolder(const std::string& startFolder, const std::string& title) override;
+    std::optional<std::string> pickFolder(const std::string& startFolder,
+                                          const std::string& title) override;
 
 private:
     const ProgramLifetime& lifetime_;

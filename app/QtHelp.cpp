@@ -51,8 +51,13 @@ void QtHelp::showTopic(int topic) {
 }
 
 void QtHelp::showPopup(int topic) {
+    const QPoint mouse = QCursor::pos();
+    showPopupAt(topic, mouse.x(), mouse.y());
+}
+
+void QtHelp::showPopupAt(int topic, int x, int y) {
     if (const auto found = load(topic))
-        QWhatsThis::showText(QCursor::pos(), toQString(topicHtml(*found)));
+        QWhatsThis::showText(QPoint(x, y), toQString(topicHtml(*found)));
 }
 
 } // namespace vorrel

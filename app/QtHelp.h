@@ -20,6 +20,7 @@ public:
 
     void showTopic(int topic) override;
     void showPopup(int topic) override;
+    void showPopupAt(int topic, int x, int y) override;
 
 private:
     std::optional<HelpTopic> load(int topic);

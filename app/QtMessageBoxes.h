@@ -8,7 +8,8 @@ namespace vorrel {
 
 class ProgramLifetime;
 
-// Message boxes titled "Vorrel" with one OK button, modal over the visible wizard window.
+// Message boxes titled "Vorrel" with one OK button (a question: Yes and No), modal over the
+// visible wizard window. A long text wraps within the screen's width, also inside a long path.
 class QtMessageBoxes : public MessageBoxes {
 public:
     explicit QtMessageBoxes(const ProgramLifetime& lifetime) : lifetime_(lifetime) {}
@@ -16,9 +17,12 @@ public:
     void showPlain(const std::string& text) override;
     void showInformation(const std::string& text) override;
     void showError(const std::string& text) override;
+    bool askYesNo(const std::string& text) override;
 
 private:
-    void show(QMessageBox::Icon icon, const std::string& text);
+    QMessageBox::StandardButton show(QMessageBox::Icon icon, const std::string& text,
+                                     QMessageBox::StandardButtons buttons,
+                                     QMessageBox::StandardButton byDefault);
 
     const ProgramLifetime& lifetime_;
 };

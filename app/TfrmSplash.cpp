@@ -21,7 +21,8 @@ TfrmSplash::TfrmSplash(QWidget* parent)
     setFixedSize(471, 285);
     ui->Label2->setFont(windowFont(11, true));
     ui->Label1->setFont(windowFont(11));
-    ui->Image1->setPixmap(QPixmap::fromImage(loadBitmap(QStringLiteral("splash"))));
+    ui->Image1->setPixmap(
+        QPixmap::fromImage(loadBitmap(QStringLiteral("splash"), devicePixelRatioF())));
     timer1_.setInterval(kShowMilliseconds);
     timer1_.setSingleShot(true);
     connect(&timer1_, &QTimer::timeout, this, &TfrmSplash::Timer1Timer);

@@ -8,6 +8,7 @@
 #include "chrome/Bitmaps.h"
 #include "chrome/PaintBox.h"
 #include "chrome/RadioItems.h"
+#include "chrome/WayOut.h"
 #include "host/HostEditorLink.h"
 #include "ui_ToolPickerForm.h"
 
@@ -26,7 +27,7 @@ ToolPickerForm::ToolPickerForm(Wizard& wizard)
     ExecFile1.Wait = false;
     ui->setupUi(this);
     pageLoaded();
-    ui->bb1->setIcon(glyphPixmap(QStringLiteral("preview")));
+    ui->bb1->setIcon(glyphPixmap(QStringLiteral("preview"), devicePixelRatioF()));
     for (int row = 0; row < ui->lb1->count(); ++row)
         ui->lb1->item(row)->setSizeHint(QSize(0, 13));
     setDefaultButton(ui->BitBtn1);
@@ -38,6 +39,7 @@ ToolPickerForm::ToolPickerForm(Wizard& wizard)
     onClick(ui->BitBtn2, [this] { WhatsThis1Click(); });
     onTriggered(ui->WhatsThis1, [this] { WhatsThis1Click(); });
     onClick(ui->bb3, [this] { lb1dblclick(); });
+    markWayOut(ui->bb3);
     FormCreate();
 }
 
@@ -102,11 +104,13 @@ void ToolPickerForm::bb2Click() {
 
 void ToolPickerForm::PaintWizardPicture(const QString& lowColour, const QString& fullColour,
                                         PaintBox& box, QPainter& painter) {
-    const QImage bitmap = loadBitmap(wizard_.screen().colourDepth() > 8 ? fullColour : lowColour);
+    const QImage bitmap = loadBitmap(wizard_.screen().colourDepth() > 8 ? fullColour : lowColour,
+                                     box.devicePixelRatioF());
     if (bitmap.isNull())
         return;
-    if (box.size() != bitmap.size())
-        box.resize(bitmap.size());
+    const QSize size = bitmap.deviceIndependentSize().toSize();
+    if (box.size() != size)
+        box.resize(size);
     const QRgb background = bitmap.pixel(0, bitmap.height() - 1);
     const QRgb window = box.palette().color(box.backgroundRole()).rgb();
     QImage shown = bitmap.convertToFormat(QImage::Format_RGB32);
@@ -116,7 +120,8 @@ void ToolPickerForm::PaintWizardPicture(const QString& lowColour, const QString&
             if (line[x] == background)
                 line[x] = window;
     }
-    painter.drawImage(0, 0, shown);
+    shown.setDevicePixelRatio(bitmap.devicePixelRatio());
+    painter.drawImage(QPointF(0, 0), shown);
 }
 
 void ToolPickerForm::lb1dblclick() {

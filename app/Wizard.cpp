@@ -62,8 +62,12 @@ void Wizard::moveTo(WizardWindow target) {
     TGradientForm* next = window(target);
     for (WizardWindow which : kWizardWindows) {
         TGradientForm* form = window(which);
-        if (form != next && form->isVisible())
+        if (form != next && form->isVisible()) {
+            // To its user the wizard is one window: the next one takes the place of this one,
+            // wherever the user has put it.
+            next->move(form->pos());
             form->hide();
+        }
     }
     next->show();
     next->activateWindow();
@@ -86,6 +90,8 @@ void Wizard::guarded(const std::function<void()>& handler) {
         handler();
         return;
     } catch (const Terminated&) {
+        return;
+    } catch (const Declined&) {
         return;
     } catch (const std::exception& error) {
         failure = error.what();

@@ -26,7 +26,11 @@ public:
     void showInformation(const std::string&) override {}
     void showError(const std::string&) override {}
     void setText(const std::string& text) override { clipboardBytes = text.size(); }
-    std::string pickFolder(const std::string& start, const std::string&) override { return start; }
+    bool askYesNo(const std::string&) override { return true; }
+    std::optional<std::string> pickFolder(const std::string& start, const std::string&) override {
+        return start;
+    }
+    vorrel::PathKind kindOf(const std::string&) override { return vorrel::PathKind::None; }
     void minimize() override {}
     void restore() override {}
     bool wexdorRunning() override { return false; }

@@ -13,16 +13,29 @@ QImage readImage(const QString& path) {
     return reader.read();
 }
 
-QImage loadBitmap(const QString& name) {
+namespace {
+QImage bitmapNamed(const QString& name) {
     const QDir bitmaps(QStringLiteral(":/bitmaps"));
     for (const QFileInfo& file : bitmaps.entryInfoList(QDir::Files))
         if (file.completeBaseName().compare(name, Qt::CaseInsensitive) == 0)
             return readImage(file.filePath());
     return {};
 }
+} // namespace
 
-QPixmap glyphPixmap(const QString& name) {
-    const QImage image = loadBitmap(name);
+QImage loadBitmap(const QString& name, qreal devicePixelRatio) {
+    if (devicePixelRatio > 1) {
+        QImage doubled = bitmapNamed(name + QStringLiteral("@2x"));
+        if (!doubled.isNull()) {
+            doubled.setDevicePixelRatio(2);
+            return doubled;
+        }
+    }
+    return bitmapNamed(name);
+}
+
+QPixmap glyphPixmap(const QString& name, qreal devicePixelRatio) {
+    const QImage image = loadBitmap(name, devicePixelRatio);
     if (image.isNull())
         return {};
     QPixmap glyph = QPixmap::fromImage(image);

@@ -12,10 +12,12 @@ namespace vorrel {
 QImage readImage(const QString& path);
 
 // The program's bitmap resources, by name without regard to case ("bmpFullWiz"). A null image
-// when there is none of that name.
-QImage loadBitmap(const QString& name);
+// when there is none of that name. On a screen of more than 100 % (`devicePixelRatio` above 1)
+// the source of twice the size ("bmpFullWiz@2x") is taken where there is one; its device pixel
+// ratio of 2 keeps its size on the screen that of the plain one.
+QImage loadBitmap(const QString& name, qreal devicePixelRatio = 1);
 
 // A bitmap whose bottom-left pixel's colour is transparent, as a button's glyph is drawn.
-QPixmap glyphPixmap(const QString& name);
+QPixmap glyphPixmap(const QString& name, qreal devicePixelRatio = 1);
 
 } // namespace vorrel

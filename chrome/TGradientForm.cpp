@@ -1,8 +1,10 @@
 #include "chrome/TGradientForm.h"
+#include "chrome/WayOut.h"
 
 #include "chrome/Fonts.h"
 #include "chrome/WizardStyle.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -18,6 +20,7 @@
 #include <QWindow>
 #include <qdrawutil.h>
 
+#include <cmath>
 #include <limits>
 
 namespace vorrel {
@@ -117,7 +120,25 @@ void TGradientForm::formLoaded() {
     for (QLineEdit* edit : client_->findChildren<QLineEdit*>())
         edit->setMaxLength(std::numeric_limits<int>::max());
     layOut();
+    keepListFramesWhole();
     centreOnScreen();
+}
+
+// At a scale between whole numbers (150 %) a list's viewport and scroll bar are rounded out to
+// whole pixels, and where they end between two pixels they cover the right or bottom line of the
+// list's frame. A list one pixel longer has them end on a whole pixel.
+void TGradientForm::keepListFramesWhole() {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == std::round(ratio))
+        return;
+    const auto onWholePixel = [ratio](int start, int length) {
+        const qreal innerEnd = (start + length - 1) * ratio;
+        return innerEnd == std::round(innerEnd) ? length : length + 1;
+    };
+    for (QAbstractScrollArea* area : client_->findChildren<QAbstractScrollArea*>()) {
+        const QPoint at = area->mapTo(this, QPoint(0, 0));
+        area->resize(onWholePixel(at.x(), area->width()), onWholePixel(at.y(), area->height()));
+    }
 }
 
 void TGradientForm::makeCaptionFont() {
@@ -135,6 +156,7 @@ void TGradientForm::layOut() {
     setFixedSize(width, clientTop + kClientHeight + metrics.dialogFrameY);
     if (client_)
         client_->setGeometry(metrics.dialogFrameX, clientTop, kClientWidth, kClientHeight);
+    markWayOut(this, toQRect(layout_.close));
 }
 
 void TGradientForm::centreOnScreen() {
@@ -178,27 +200,31 @@ void TGradientForm::setStaysOnTop(bool onTop) {
 
 QPixmap TGradientForm::captionImage(bool active) const {
     const Rect& caption = layout_.caption;
-    QPixmap image(caption.width(), caption.height());
+    // Drawn at the screen's own resolution, so that text and icon stay sharp at 200 %.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap image(QSize(caption.width(), caption.height()) * ratio);
+    image.setDevicePixelRatio(ratio);
+    const QRect bar(0, 0, caption.width(), caption.height());
     QPainter p(&image);
     const CaptionBackground background = caption_.background(active);
     if (!background.gradient) {
-        p.fillRect(image.rect(), toColor(background.solid));
+        p.fillRect(bar, toColor(background.solid));
     } else {
         const ColorTable& table = caption_.table(background.activeTable);
         const int count = caption_.gradientColors();
         if (QPixmap::defaultDepth() <= 8) {
             // A screen with a palette: one band of each colour.
-            const auto bands = gradientBands(image.width(), count);
+            const auto bands = gradientBands(bar.width(), count);
             for (int i = 0; i < count; ++i)
                 p.fillRect(bands[std::size_t(i)].first, 0,
-                           bands[std::size_t(i)].second - bands[std::size_t(i)].first,
-                           image.height(), toColor(table[std::size_t(i)]));
+                           bands[std::size_t(i)].second - bands[std::size_t(i)].first, bar.height(),
+                           toColor(table[std::size_t(i)]));
         } else {
             // Else one pixel of each colour, stretched over the whole bar in one copy.
             QImage strip(count, 1, QImage::Format_RGB32);
             for (int i = 0; i < count; ++i)
                 strip.setPixel(i, 0, toColor(table[std::size_t(i)]).rgb());
-            p.drawImage(image.rect(), strip);
+            p.drawImage(bar, strip);
         }
     }
     if (!layout_.icon.empty()) {

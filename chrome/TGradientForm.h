@@ -82,6 +82,7 @@ private:
     enum class CaptionButton { None, Minimize, Close };
 
     void centreOnScreen();
+    void keepListFramesWhole();
     void buildColorTables();
     void makeCaptionFont();
     void layOut();

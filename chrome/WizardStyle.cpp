@@ -44,7 +44,9 @@ void WizardStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
         return;
     }
     const QRect frame = subControlRect(control, option, SC_GroupBoxFrame, widget);
-    qDrawShadeRect(painter, frame.adjusted(0, 0, -1, -1), group->palette, true, 1);
+    // The etched line runs along the box's very edge, as far as it can from the items inside,
+    // which at 150 % would otherwise touch it.
+    qDrawShadeRect(painter, frame, group->palette, true, 1);
     const QRect label = subControlRect(control, option, SC_GroupBoxLabel, widget);
     painter->fillRect(label, group->palette.window());
     drawItemText(painter, label, Qt::AlignCenter | Qt::TextShowMnemonic, group->palette,

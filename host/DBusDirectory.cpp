@@ -29,16 +29,38 @@ std::string DBusDirectory::ownConnection() {
     return bus_.baseService().toStdString();
 }
 
-std::optional<long long> DBusDirectory::askIsRunning(const std::string& connection) {
+namespace {
+QDBusMessage isRunningCall(const std::string& connection) {
     QDBusMessage call = QDBusMessage::createMethodCall(
         QString::fromStdString(connection), QString::fromLatin1(kHostObjectPath),
         QString::fromLatin1(kHostInterface), QString::fromLatin1(kHostRunningMethod));
     // Only programs already running are asked; none is started for the question.
     call.setAutoStartService(false);
-    const QDBusMessage reply = callServed(bus_, call, kHostRunningTimeoutMs, lifetime_);
+    return call;
+}
+
+std::optional<long long> isRunningAnswer(const QDBusMessage& reply) {
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return std::nullopt;
     return replyInteger(reply.arguments().constFirst());
+}
+} // namespace
+
+std::optional<long long> DBusDirectory::askIsRunning(const std::string& connection) {
+    return isRunningAnswer(
+        callServed(bus_, isRunningCall(connection), kHostRunningTimeoutMs, lifetime_));
+}
+
+void DBusDirectory::askAllIsRunning(const std::vector<std::string>& connections,
+                                    const Answered& answered) {
+    QList<QDBusMessage> calls;
+    calls.reserve(qsizetype(connections.size()));
+    for (const std::string& connection : connections)
+        calls << isRunningCall(connection);
+    callAllServed(bus_, calls, kHostRunningTimeoutMs, lifetime_,
+                  [&answered](qsizetype index, const QDBusMessage& reply) {
+                      return answered(std::size_t(index), isRunningAnswer(reply));
+                  });
 }
 
 } // namespace vorrel

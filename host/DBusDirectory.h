@@ -20,6 +20,8 @@ public:
     std::vector<std::string> names() override;
     std::string ownConnection() override;
     std::optional<long long> askIsRunning(const std::string& connection) override;
+    void askAllIsRunning(const std::vector<std::string>& connections,
+                         const Answered& answered) override;
 
 private:
     QDBusConnection bus_;

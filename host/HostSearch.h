@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +21,12 @@ public:
     // Asks one connection whether it is the host; the integer it answers, or nothing for an
     // error, a time-out or an answer of another type.
     virtual std::optional<long long> askIsRunning(const std::string& connection) = 0;
+    // Asks every one of `connections` the same at once, each once and each with its own
+    // time-out. `answered` gets each answer with the connection's index as it comes in, in any
+    // order; once it returns true no more answers are waited for.
+    using Answered = std::function<bool(std::size_t index, std::optional<long long> answer)>;
+    virtual void askAllIsRunning(const std::vector<std::string>& connections,
+                                 const Answered& answered) = 0;
 };
 
 inline constexpr const char* kHostBusName = "Wexdor4.Plugin";
@@ -27,11 +35,38 @@ inline constexpr const char* kHostInterface = "Wexdor4.Plugin";
 inline constexpr const char* kHostRunningMethod = "WM_ISWEXDORRUNNING";
 inline constexpr int kHostRunningTimeoutMs = 2000;
 
-// The connections to ask, in order: the owner of the host's name first, then every other
-// connection (unique names only, never this program's own).
+// The connections to ask: the owner of the host's name first, on its own, then every other
+// connection (unique names only, never this program's own) in the order the bus lists them.
+struct HostCandidates {
+    std::optional<std::string> owner;
+    std::vector<std::string> others;
+};
+HostCandidates findHostCandidates(BusDirectory& bus);
+
+// All candidates in the order they count: the owner, then the others.
 std::vector<std::string> hostCandidates(BusDirectory& bus);
 
-// True as soon as one candidate answers with a number above 0; later ones are not asked.
+// Answers that come in any order, read as if the connections had been asked one by one in their
+// order: the host is the first connection whose answer is a number above 0. The outcome is known
+// as soon as every connection before that one has answered otherwise.
+class HostAnswers {
+public:
+    explicit HostAnswers(std::size_t count) : answers_(count, Answer::Open) {}
+
+    // Takes one connection's answer; true once the outcome is known.
+    bool take(std::size_t index, std::optional<long long> answer);
+    bool known() const;
+    // The index of the host, when the outcome is known and there is one.
+    std::optional<std::size_t> host() const;
+
+private:
+    enum class Answer { Open, No, Yes };
+    std::vector<Answer> answers_;
+    std::size_t firstNotNo_ = 0; // every connection before it answered No
+};
+
+// The owner of the host's name is asked first; when it is not the host every other connection
+// is asked at once. True when a host was found.
 bool findRunningHost(BusDirectory& bus);
 
 } // namespace vorrel

@@ -15,7 +15,7 @@ Top1afm::Top1afm(Wizard& wizard) : WizardPage(wizard), ui(std::make_unique<Ui::T
 
     onClick(ui->bb1, [this] { wizard_.finish(); });
     onClick(ui->bb2, [this] { wizard_.moveTo(WizardWindow::Options); });
-    onClick(ui->bb3, [this] { wizard_.endProgram(); });
+    onCancel(ui->bb3);
     onTriggered(ui->WhatsThis1, [this] { whatsThis_->WhatsThis1Click(); });
 }
 

@@ -22,7 +22,7 @@ Top1fm::Top1fm(Wizard& wizard) : WizardPage(wizard), ui(std::make_unique<Ui::Top
     connect(ui->rg1Items, &QButtonGroup::buttonClicked, this, [this] { rg1Click(); });
     onClick(ui->bb1, [this] { bb1Click(); });
     onClick(ui->bb2, [this] { bb2Click(); });
-    onClick(ui->bb3, [this] { wizard_.endProgram(); });
+    onCancel(ui->bb3);
     onTriggered(ui->WhatsThis1, [this] { whatsThis_->WhatsThis1Click(); });
     onTriggered(ui->WhatsThis2, [this] { WhatsThis2Click(); });
 }

@@ -21,7 +21,7 @@ Top2fm::Top2fm(Wizard& wizard) : WizardPage(wizard), ui(std::make_unique<Ui::Top
     onClick(ui->SpeedButton2, [this] { bb4Click(); });
     onClick(ui->bb1, [this] { bb1Click(); });
     onClick(ui->bb2, [this] { wizard_.moveTo(WizardWindow::ToolPicker); });
-    onClick(ui->bb3, [this] { wizard_.endProgram(); });
+    onCancel(ui->bb3);
 }
 
 Top2fm::~Top2fm() = default;

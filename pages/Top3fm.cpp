@@ -18,7 +18,7 @@ Top3fm::Top3fm(Wizard& wizard)
 
     onClick(ui->BitBtn1, [this] { wizard_.moveTo(WizardWindow::Options); });
     onClick(ui->BitBtn2, [this] { wizard_.moveTo(WizardWindow::ToolPicker); });
-    onClick(ui->bb3, [this] { wizard_.endProgram(); });
+    onCancel(ui->bb3);
 }
 
 Top3fm::~Top3fm() = default;

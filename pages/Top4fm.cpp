@@ -20,7 +20,7 @@ Top4fm::Top4fm(Wizard& wizard)
     onClick(ui->SpeedButton1, [this] { bb4Click(); });
     onClick(ui->bb1, [this] { bb1Click(); });
     onClick(ui->bb3, [this] { wizard_.moveTo(WizardWindow::ToolPicker); });
-    onClick(ui->BitBtn1, [this] { wizard_.endProgram(); });
+    onCancel(ui->BitBtn1);
 }
 
 Top4fm::~Top4fm() = default;

@@ -4,12 +4,15 @@
 
 #include <QCursor>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QWidget>
 
 namespace vorrel {
 
 WhatsThisHelp::WhatsThisHelp(QWidget* page, QAction* whatsThis, Help& help)
-    : QObject(page), help_(help) {
+    : QObject(page), page_(page), help_(help) {
+    auto* shiftF1 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), page);
+    connect(shiftF1, &QShortcut::activated, this, &WhatsThisHelp::whatsThisOfFocus);
     pm1_.setObjectName(QStringLiteral("pm1"));
     pm1_.addAction(whatsThis);
     for (QWidget* control : page->findChildren<QWidget*>()) {
@@ -30,6 +33,20 @@ bool WhatsThisHelp::eventFilter(QObject* watched, QEvent* event) {
     helpContext_ = watched->property("tag").toInt();
     pm1_.popup(QCursor::pos() + QPoint(2, 2));
     return true;
+}
+
+void WhatsThisHelp::whatsThisOfFocus() {
+    for (QWidget* control = page_->focusWidget(); control && control != page_;
+         control = control->parentWidget()) {
+        if (!control->property("tag").isValid())
+            continue;
+        helpContext_ = control->property("tag").toInt();
+        if (helpContext_ != 0) {
+            const QPoint at = control->mapToGlobal(control->rect().center());
+            help_.showPopupAt(helpContext_, at.x(), at.y());
+        }
+        return;
+    }
 }
 
 void WhatsThisHelp::WhatsThis1Click() {

@@ -5,16 +5,23 @@
 #include "app/Wizard.h"
 #include "chrome/PaintBox.h"
 #include "chrome/QtText.h"
+#include "chrome/WayOut.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <QShortcut>
 
 namespace vorrel {
 
 WizardPage::WizardPage(Wizard& wizard, Qt::WindowFlags extraFlags)
-    : TGradientForm(extraFlags), wizard_(wizard) {}
+    : TGradientForm(extraFlags), wizard_(wizard) {
+    // F1 opens the help on any wizard window, as the tool picker's Help button does.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this,
+            [this] { wizard_.guarded([this] { wizard_.help().showTopic(1); }); });
+}
 
 void WizardPage::FormClose() {
     wizard_.endProgram();
@@ -34,6 +41,11 @@ void WizardPage::pb2Paint(PaintBox& box, QPainter& painter) {
 void WizardPage::onClick(QAbstractButton* button, std::function<void()> handler) {
     connect(button, &QAbstractButton::clicked, this,
             [this, handler = std::move(handler)] { wizard_.guarded(handler); });
+}
+
+void WizardPage::onCancel(QAbstractButton* button) {
+    markWayOut(button);
+    onClick(button, [this] { wizard_.endProgram(); });
 }
 
 void WizardPage::onTriggered(QAction* action, std::function<void()> handler) {

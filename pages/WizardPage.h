@@ -18,8 +18,8 @@ namespace vorrel {
 class PaintBox;
 class Wizard;
 
-// A wizard window: the close box ends the program, and every handler runs guarded, so that an
-// error shows in the error box and leaves the window as it was.
+// A wizard window: the close box ends the program, F1 opens the help, and every handler runs
+// guarded, so that an error shows in the error box and leaves the window as it was.
 class WizardPage : public TGradientForm {
     Q_OBJECT
 
@@ -35,6 +35,8 @@ protected:
     void pb2Paint(PaintBox& box, QPainter& painter);
 
     void onClick(QAbstractButton* button, std::function<void()> handler);
+    // A Cancel button: it ends the program, also while the program waits for the host.
+    void onCancel(QAbstractButton* button);
     void onTriggered(QAction* action, std::function<void()> handler);
 
     // Gives `control` a right-click menu of its own, holding `action`.

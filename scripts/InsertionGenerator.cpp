@@ -80,9 +80,9 @@ HostObject& InsertionGenerator::host() {
 
 // The tool lives on a page of its own; the document only gets what opens it.
 void InsertionGenerator::writePage(const WizardState& state, bool noHost) {
-    WriteSeparatePage(
-        state, noHost ? nullptr : &host(),
-        {services_.folderPicker, services_.windows, services_.files, services_.programFolder});
+    WriteSeparatePage(state, noHost ? nullptr : &host(),
+                      {services_.folderPicker, services_.windows, services_.files,
+                       services_.messages, services_.programFolder});
 }
 
 void InsertionGenerator::planInCurrentPage(const WizardState& state, bool noHost,

@@ -10,10 +10,29 @@ namespace vorrel {
 namespace {
 
 std::string pagePathWithoutHost(const WizardState& state, PageWriterServices& services) {
-    // A cancelled picker answers with the folder it started in: the program's own.
-    const std::string folder =
+    // Without a choice there is no folder the user wants the page in: the program's own may
+    // hold files of its own.
+    const auto folder =
         services.folderPicker.pickFolder(services.programFolder, kSaveLocationTitle);
-    return joinFolderAndName(folder, state.pageFileName);
+    if (!folder)
+        throw Declined{};
+    return joinFolderAndName(*folder, state.pageFileName);
+}
+
+// Only a file the user agreed to lose is replaced. A link is followed, so a link to a regular
+// file is written through; a FIFO or a device is never turned into a page.
+void checkPagePath(const std::string& path, PageWriterServices& services) {
+    switch (services.files.kindOf(path)) {
+    case PathKind::None:
+        return;
+    case PathKind::Other:
+        throw FileError("The page file " + path +
+                        " could not be written: it is not a regular file.");
+    case PathKind::Regular:
+        if (!services.messages.askYesNo(replaceQuestion(path)))
+            throw Declined{};
+        return;
+    }
 }
 
 // The host's document folder. A document that was never opened gets a new one; one that was
@@ -37,6 +56,10 @@ std::string pagePathFromHost(const WizardState& state, HostObject& host, AppWind
 
 } // namespace
 
+std::string replaceQuestion(const std::string& path) {
+    return path + " already exists. Do you want to replace it?";
+}
+
 std::string joinFolderAndName(const std::string& folder, const std::string& name) {
     if (!folder.empty() && folder.back() == '/')
         return folder + name;
@@ -46,6 +69,7 @@ std::string joinFolderAndName(const std::string& folder, const std::string& name
 void WriteSeparatePage(const WizardState& state, HostObject* host, PageWriterServices services) {
     const std::string path = host ? pagePathFromHost(state, *host, services.windows)
                                   : pagePathWithoutHost(state, services);
+    checkPagePath(path, services);
     // Created before anything is copied, so that a page that cannot be created stops the run
     // with nothing done.
     const auto file = services.files.create(path);

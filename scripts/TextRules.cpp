@@ -5,7 +5,7 @@
 namespace vorrel {
 
 std::string_view baseFileNameView(std::string_view path) {
-    const auto separator = path.find_last_of("\\:/");
+    const auto separator = path.rfind('/');
     return separator == std::string_view::npos ? path : path.substr(separator + 1);
 }
 

@@ -9,8 +9,9 @@ namespace vorrel {
 // Every emitted line ends in CR LF, whatever the platform writes natively.
 inline constexpr std::string_view kLineEnd = "\r\n";
 
-// The part of a path after its last backslash, colon or slash; the whole text when it has none.
-// Emitted markup names images this way because they end up next to the page.
+// The part of a path after its last "/"; the whole text when it has none. ":" and "\" are
+// ordinary characters of a file name here. Emitted markup names images this way because they
+// end up next to the page.
 std::string baseFileName(std::string_view path);
 
 // The same part as a view into `path`, for builders that append it straight away.

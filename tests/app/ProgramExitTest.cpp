@@ -107,10 +107,38 @@ int runMessageBoxChild(QApplication& app) {
     return vorrel::runProgram(app);
 }
 
+QPushButton* buttonCalled(QWidget* page, const QString& text) {
+    for (QPushButton* button : page->findChildren<QPushButton*>())
+        if (button->text() == text && button->isVisible())
+            return button;
+    return nullptr;
+}
+
+// A click as the window system delivers it: to the window, which hands it to the widget.
+void clickInWindow(QWidget* page, QWidget* control, QPoint at) {
+    QTest::mouseClick(page->windowHandle(), Qt::LeftButton, {}, control->mapTo(page, at));
+}
+
+// The user, while the host keeps the program waiting: Back does nothing, then `wayOut` ("cancel"
+// or "close box") ends the program.
+void leaveWhileWaiting(vorrel::TGradientForm* page, const QString& wayOut) {
+    QPushButton* back = buttonCalled(page, "<< Back");
+    clickInWindow(page, back, back->rect().center());
+    std::printf(page->isVisible() ? "back dropped\n" : "back acted\n");
+    std::fflush(stdout);
+    if (wayOut == "cancel") {
+        QPushButton* cancel = buttonCalled(page, "Cancel");
+        clickInWindow(page, cancel, cancel->rect().center());
+    } else {
+        const vorrel::Rect& box = page->captionLayout().close;
+        clickInWindow(page, page, QPoint((box.left + box.right) / 2, (box.top + box.bottom) / 2));
+    }
+}
+
 // The real program, in which a user inserts the Clock (in the current page, or with display
 // method 1 when asked) into a host that keeps it waiting. It reports when, with the call still
-// waiting, its window has been drawn again.
-int runWaitingChild(QApplication& app, bool separateWindow) {
+// waiting, its window has been drawn again; then the user takes `wayOut`, if one is given.
+int runWaitingChild(QApplication& app, bool separateWindow, const QString& wayOut) {
     auto* user = new QTimer(&app);
     QObject::connect(user, &QTimer::timeout, [user, separateWindow] {
         QWidget* options = nullptr;
@@ -137,7 +165,7 @@ int runWaitingChild(QApplication& app, bool separateWindow) {
     // The page of the Finished button stays up while the host keeps the call waiting; a new
     // caption must reach the screen meanwhile.
     auto* reporter = new QTimer(&app);
-    QObject::connect(reporter, &QTimer::timeout, [reporter] {
+    QObject::connect(reporter, &QTimer::timeout, [reporter, wayOut] {
         static int paintsBefore = -1;
         for (QWidget* top : QApplication::topLevelWidgets()) {
             auto* page = qobject_cast<vorrel::TGradientForm*>(top);
@@ -150,6 +178,9 @@ int runWaitingChild(QApplication& app, bool separateWindow) {
                 std::printf("repainted while waiting\n");
                 std::fflush(stdout);
                 reporter->stop();
+                if (!wayOut.isEmpty())
+                    leaveWhileWaiting(page, wayOut);
+                return;
             }
         }
     });
@@ -210,23 +241,27 @@ private slots:
     }
 
     // A host that never answers a put call, and one that answers getworkdir with nothing for
-    // ever: the windows still repaint, and 1148 or SIGTERM still ends the program at once.
+    // ever: the windows still repaint, and 1148, SIGTERM, Cancel or the close box still ends
+    // the program at once; other clicks stay dropped.
     void aHostThatKeepsTheProgramWaitingDoesNotStopIt_data() {
         QTest::addColumn<QStringList>("host");
         QTest::addColumn<bool>("separateWindow");
-        QTest::addColumn<bool>("bySignal");
+        QTest::addColumn<QString>("end"); // 1148, SIGTERM, cancel or close box
         const QStringList hangs = {"--hang", "puttextatcursor"};
         const QStringList saves = {"--reply", "getworkdir=s:"};
-        QTest::newRow("put call, 1148") << hangs << false << false;
-        QTest::newRow("put call, SIGTERM") << hangs << false << true;
-        QTest::newRow("empty working folder, 1148") << saves << true << false;
-        QTest::newRow("empty working folder, SIGTERM") << saves << true << true;
+        QTest::newRow("put call, 1148") << hangs << false << "1148";
+        QTest::newRow("put call, SIGTERM") << hangs << false << "SIGTERM";
+        QTest::newRow("put call, Cancel") << hangs << false << "cancel";
+        QTest::newRow("empty working folder, 1148") << saves << true << "1148";
+        QTest::newRow("empty working folder, SIGTERM") << saves << true << "SIGTERM";
+        QTest::newRow("empty working folder, close box") << saves << true << "close box";
     }
 
     void aHostThatKeepsTheProgramWaitingDoesNotStopIt() {
         QFETCH(QStringList, host);
         QFETCH(bool, separateWindow);
-        QFETCH(bool, bySignal);
+        QFETCH(QString, end);
+        const bool byUser = end == "cancel" || end == "close box";
         vorrel::test::BusPeers peers;
         QVERIFY(!peers
                      .start(QStringList{"--own-host-name", "--answer", "1", "--reply",
@@ -234,10 +269,19 @@ private slots:
                             host)
                      .isEmpty());
         Child vorrel;
-        QVERIFY(vorrel.start(QCoreApplication::applicationFilePath(),
-                             {kWaitingChild, separateWindow ? "separate" : "current"}));
+        QVERIFY(vorrel.start(
+            QCoreApplication::applicationFilePath(),
+            {kWaitingChild, separateWindow ? "separate" : "current", byUser ? end : ""}));
+        if (byUser) {
+            // The child clicks as soon as its window was drawn again; dropped, it would wait for
+            // ever.
+            QVERIFY(vorrel.endsCleanlyWithin(10000));
+            QCOMPARE(vorrel.process.readAll().trimmed(),
+                     QByteArray("repainted while waiting\nback dropped"));
+            return;
+        }
         QVERIFY(vorrel.waitForLine("repainted while waiting", 10000));
-        if (bySignal)
+        if (end == "SIGTERM")
             ::kill(pid_t(vorrel.process.processId()), SIGTERM);
         else
             postMessage(1148);
@@ -319,8 +363,8 @@ int main(int argc, char** argv) {
         return runMessageBoxChild(app);
     if (argc > 1 && QByteArray(argv[1]) == kSplashChild)
         return runSplashChild(app);
-    if (argc > 2 && QByteArray(argv[1]) == kWaitingChild)
-        return runWaitingChild(app, QByteArray(argv[2]) == "separate");
+    if (argc > 3 && QByteArray(argv[1]) == kWaitingChild)
+        return runWaitingChild(app, QByteArray(argv[2]) == "separate", QString(argv[3]));
     ProgramExitTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,5 +1,7 @@
 #include "app/QtFileOutput.h"
 #include "app/Errors.h"
+#include "scripts/SeparatePageWriter.h"
+#include "support/RecordingPlatform.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +11,8 @@
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vorrel;
 
@@ -25,7 +29,13 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 QStringList entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                  QDir::NoDotAndDotDot);
+}
+
+bool isFifo(const QString& path) {
+    struct stat info {};
+    return ::stat(path.toLocal8Bit().constData(), &info) == 0 && S_ISFIFO(info.st_mode);
 }
 } // namespace
 
@@ -117,6 +127,76 @@ private slots:
             QVERIFY2(QString::fromUtf8(error.what()).contains(path), error.what());
         }
         QCOMPARE(entries(dir.path()), QStringList{"existing"});
+    }
+
+    // What is at the page's path before the Finished step, and what the user answers.
+    void onlyAFileTheUserChoseIsWrittenOrReplaced_data() {
+        QTest::addColumn<QString>("before"); // nothing, file, fifo, link to file, link to fifo
+        QTest::addColumn<bool>("cancelPicker");
+        QTest::addColumn<bool>("answerYes");
+        QTest::addColumn<QString>("outcome"); // written, declined or refused
+        QTest::newRow("picker cancelled") << "nothing" << true << true << "declined";
+        QTest::newRow("existing file, Yes") << "file" << false << true << "written";
+        QTest::newRow("existing file, No") << "file" << false << false << "declined";
+        QTest::newRow("FIFO") << "fifo" << false << true << "refused";
+        QTest::newRow("link to a FIFO") << "link to fifo" << false << true << "refused";
+        QTest::newRow("link to a regular file") << "link to file" << false << true << "written";
+    }
+
+    void onlyAFileTheUserChoseIsWrittenOrReplaced() {
+        QFETCH(QString, before);
+        QFETCH(bool, cancelPicker);
+        QFETCH(bool, answerYes);
+        QFETCH(QString, outcome);
+        QTemporaryDir dir;
+        const QString page = dir.filePath("Clo.htm");
+        const QString target = dir.filePath(before.endsWith("fifo") ? "pipe" : "old.htm");
+        if (before.endsWith("file"))
+            writeFile(target, "the user's page");
+        if (before.endsWith("fifo"))
+            QVERIFY(::mkfifo(target.toLocal8Bit().constData(), 0600) == 0);
+        if (before.startsWith("link"))
+            QVERIFY(QFile::link(target, page));
+        else if (before != "nothing")
+            QVERIFY(QFile::rename(target, page));
+        const QStringList entriesBefore = entries(dir.path());
+
+        test::EventLog log;
+        test::RecordingPlatform platform(log);
+        platform.pickedFolder = dir.path().toStdString();
+        platform.cancelPicker = cancelPicker;
+        platform.answerYes = answerYes;
+        WizardState state;
+        state.tool = ScriptTool::Clock;
+        state.caption = "Clock";
+        state.pageFileName = "Clo.htm";
+        QString result = "written";
+        try {
+            WriteSeparatePage(state, nullptr, {platform, platform, output, platform, "/opt/"});
+        } catch (const Declined&) {
+            result = "declined";
+        } catch (const FileError& error) {
+            result = "refused";
+            QVERIFY2(QString::fromStdString(error.what()).contains(page), error.what());
+        }
+        QCOMPARE(result, outcome);
+
+        const bool asked = std::count(log.begin(), log.end(),
+                                      "question: " + page.toStdString() +
+                                          " already exists. Do you want to replace it?") == 1;
+        QCOMPARE(asked, before.endsWith("file"));
+        QCOMPARE(entries(dir.path()), entriesBefore);
+        if (before.startsWith("link"))
+            QVERIFY(QFileInfo(page).isSymLink());
+        if (before.endsWith("fifo")) {
+            QVERIFY(isFifo(page)); // and never opened: that would wait for a writer
+            return;
+        }
+        const QByteArray bytes = contents(page);
+        if (outcome == "written")
+            QVERIFY2(bytes.startsWith("<HTML>\r\n<HEAD>\r\n<TITLE>\r\nClock"), bytes);
+        else if (before.endsWith("file"))
+            QCOMPARE(bytes, QByteArray("the user's page"));
     }
 };
 

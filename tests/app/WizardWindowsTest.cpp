@@ -255,6 +255,56 @@ private slots:
         QVERIFY(d.recordingInsertion.runs.empty());
     }
 
+    // The first window is centred; each later one takes the top-left corner of the one it
+    // replaces, wherever the user dragged that. F1 opens the help on every window, Shift+F1
+    // shows the focused control's topic at the control.
+    void theWizardStaysWhereTheUserPutItAndAnswersTheHelpKeys() {
+        QWidget* picker = WizardDriver::window("ToolPickerForm");
+        QCOMPARE(picker->geometry().center(), picker->screen()->availableGeometry().center());
+
+        struct Step {
+            const char* press; // nothing: the window is only moved and asked for help
+            const char* shown;
+        };
+        const Step steps[] = {{nullptr, "ToolPickerForm"}, {"ToolPickerForm/BitBtn1", "op1fm"},
+                              {"op1fm/item1", "op1fm"},    {"op1fm/bb1", "op1afm"},
+                              {"op1afm/bb2", "op1fm"},     {"op1fm/bb2", "ToolPickerForm"}};
+        QPoint at = picker->pos();
+        for (const Step& step : steps) {
+            if (step.press)
+                QVERIFY(d.press(step.press));
+            QCOMPARE(d.visibleWindows(), QStringList{step.shown});
+            QWidget* window = WizardDriver::window(step.shown);
+            QCOMPARE(window->pos(), at);
+            at += QPoint(17, 9);
+            window->move(at);
+
+            window->activateWindow();
+            QTRY_VERIFY(window->isActiveWindow());
+            d.help.shown.clear();
+            QTest::keyClick(window, Qt::Key_F1);
+            QCOMPARE(d.help.shown, std::vector<std::string>{"topic 1"});
+        }
+
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
+        QWidget* options = WizardDriver::window("op1fm");
+        QTRY_VERIFY(options->isActiveWindow());
+        // A radio item has the topic of its group, and shows it at the group.
+        const std::pair<const char*, const char*> focusAndTopic[] = {{"op1fm/e1", "op1fm/e1"},
+                                                                     {"op1fm/item2", "op1fm/rg1"}};
+        for (const auto& [focus, holder] : focusAndTopic) {
+            WizardDriver::control(focus)->setFocus();
+            d.help.shown.clear();
+            QTest::keyClick(options, Qt::Key_F1, Qt::ShiftModifier);
+            QWidget* control = WizardDriver::control(holder);
+            const QPoint centre = control->mapToGlobal(control->rect().center());
+            QCOMPARE(d.help.shown,
+                     std::vector<std::string>{
+                         "popup " + std::to_string(control->property("tag").toInt()) + " at " +
+                         std::to_string(centre.x()) + "," + std::to_string(centre.y())});
+        }
+    }
+
     void optionsBackFollowsTheLastBuilderShown() {
         d.pickTool("Animated Buttons");
         QVERIFY(d.press("ToolPickerForm/BitBtn1"));

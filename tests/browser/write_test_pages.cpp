@@ -70,7 +70,7 @@ void writeSimpleTool(const std::string& stem, ScriptTool tool, const std::string
 
 void writeAnimatedButtons(const std::string& stem, bool suggestBrowserChange) {
     const std::vector<AnimatedButton> buttons = {
-        {"C:\\images\\n1.gif", "C:\\images\\o1.gif", "First", "dest1.html"},
+        {"/images/n1.gif", "/images/o1.gif", "First", "dest1.html"},
         {"/home/ann/pics/n2.gif", "/home/ann/pics/o2.gif", "Second", "dest2.html"},
         {"n3.gif", "o3.gif", "Third", "dest3.html"},
     };
@@ -89,7 +89,7 @@ void writeJumpList() {
     const std::vector<JumpTarget> targets = {
         {"First", "dest1.html"}, {"Second", "dest2.html"}, {"Third", "dest3.html"}};
     const std::string caption = "Jump";
-    const std::string image = "C:\\images\\go.gif";
+    const std::string image = "/images/go.gif";
     writeDocument("jump-insertion.html", jumpListHead(targets), "",
                   jumpSelector(caption, targets, image, "Go", TemplateVariant::Insertion));
 

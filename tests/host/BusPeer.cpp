@@ -4,11 +4,13 @@
 //
 //   buspeer [--answer N | --error | --string | --silent] [--own-host-name] [--log FILE]
 //           [--reply METHOD=TYPE:VALUE]... [--fail METHOD=MESSAGE]... [--hang METHOD]...
-//           [--idle COUNT]
+//           [--idle COUNT] [--copies COUNT]
 //
 // Each logged call is one line: the method, then each argument percent-encoded, tab-separated.
 // A hanging method is never answered. TYPE is s (text), b (true/false), i (int32), x (int64), d
-// (double) or v (text in a variant). It prints "ready <unique name>" once it is on the bus.
+// (double) or v (text in a variant). --copies adds that many more connections that answer the
+// host-running question the same way (a crowd of silent peers, say). It prints "ready <unique
+// name>" once it is on the bus.
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -104,6 +106,7 @@ int main(int argc, char** argv) {
     Peer peer;
     bool ownHostName = false;
     int idle = 0;
+    int copies = 0;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
@@ -131,6 +134,9 @@ int main(int argc, char** argv) {
         } else if (arg == "--idle") {
             idle = next.toInt();
             ++i;
+        } else if (arg == "--copies") {
+            copies = next.toInt();
+            ++i;
         }
     }
     if (peer.runningMode != "none" || ownHostName || !peer.logPath.isEmpty())
@@ -141,6 +147,9 @@ int main(int argc, char** argv) {
     }
     for (int i = 0; i < idle; ++i)
         QDBusConnection::connectToBus(QDBusConnection::SessionBus, QString("idle%1").arg(i));
+    for (int i = 0; i < copies; ++i)
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QString("copy%1").arg(i))
+            .registerVirtualObject("/Wexdor4/Plugin", &peer);
     std::printf("ready %s\n", qPrintable(bus.baseService()));
     std::fflush(stdout);
     return app.exec();

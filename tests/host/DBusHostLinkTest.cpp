@@ -112,6 +112,22 @@ private slots:
         QCOMPARE(directory.askIsRunning(zero.toStdString()), std::optional<long long>(0));
     }
 
+    // Ten connections that never answer and fifty idle ones: each is asked once, all at once, so
+    // the silent ones cost one time-out together rather than one each.
+    void aCrowdOfSilentAndIdleConnectionsHidesNoHostAndInventsNone() {
+        QVERIFY(!startPeer({"--silent", "--copies", "9"}).isEmpty());
+        QVERIFY(!startPeer({"--idle", "50"}).isEmpty());
+        DBusHostLink link(bus);
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!link.wexdorRunning());
+        QVERIFY2(timer.elapsed() < 4000, qPrintable(QString::number(timer.elapsed())));
+
+        QVERIFY(!startPeer({"--answer", "0", "--idle", "2"}).isEmpty());
+        QVERIFY(!startPeer({"--answer", "1"}).isEmpty());
+        QVERIFY(link.wexdorRunning());
+    }
+
     void theOwnerOfTheHostNameIsAskedFirst() {
         const QString host = startPeer({"--own-host-name", "--answer", "5"});
         QVERIFY(!host.isEmpty());

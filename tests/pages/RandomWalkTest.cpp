@@ -111,9 +111,11 @@ private slots:
                     const WizardState shown = d.wizard->currentState();
                     const std::size_t before = log.size();
                     const std::string clipboardBefore = platform.clipboard;
+                    const auto filesBefore = platform.files;
                     QTest::mouseClick(button, Qt::LeftButton);
                     test::RecordedGenerator expected;
                     expected.platform.clipboard = clipboardBefore;
+                    expected.platform.files = filesBefore;
                     expected.run(shown, !withHost);
                     const test::EventLog happened(log.begin() + std::ptrdiff_t(before), log.end());
                     QVERIFY2(

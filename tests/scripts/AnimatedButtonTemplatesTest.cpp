@@ -8,10 +8,10 @@
 namespace vorrel {
 namespace {
 
-const AnimatedButton kHome{"C:\\img\\home.gif", "C:\\img\\home_on.gif", "Home", "index.htm"};
+const AnimatedButton kHome{"/img/home.gif", "/img/home_on.gif", "Home", "index.htm"};
 const AnimatedButton kNews{"/pics/news.gif", "/pics/news_on.gif", "It's \"new\" & <b>",
                            "news.htm?a=1&b='2'"};
-const AnimatedButton kMail{"mail.gif", "D:mail_on.gif", "Post", "mailto:x@y"};
+const AnimatedButton kMail{"mail.gif", "/pics/mail_on.gif", "Post", "mailto:x@y"};
 
 const char* const kScriptStart = "<SCRIPT language=\"JavaScript\">\r\n"
                                  "<!--\r\n"
@@ -141,7 +141,7 @@ TEST(AnimatedButtonsHead, SingleBuildersMatchTheirPieces) {
     EXPECT_EQ(buttonHandleDeclaration(12), "var p12=null;\r\n");
     EXPECT_EQ(addressTableOpening(3), "var addr = new Array(3);\r\n");
     EXPECT_EQ(addressEntry(10, "a\"b"), "addr[10]=\"a\"b\";\r\n");
-    EXPECT_EQ(preloadEntry(7, "C:\\x\\y.gif", "1", "2"),
+    EXPECT_EQ(preloadEntry(7, "/x/y.gif", "1", "2"),
               "menuimg[7]= new Image (1,2);\r\nmenuimg[7].src=\"y.gif\";\r\n");
 }
 

@@ -40,7 +40,7 @@ protected:
     }
 };
 
-const AnimatedButton kHome{"C:\\img\\home.gif", "C:\\img\\home_on.gif", "Home", "index.htm"};
+const AnimatedButton kHome{"/img/home.gif", "/img/home_on.gif", "Home", "index.htm"};
 const AnimatedButton kNews{"/pics/news.gif", "/pics/news_on.gif", "News", "news.htm"};
 
 TEST_F(InsertionGeneratorTest, ClockIntoTheHostDocument) {
@@ -105,7 +105,7 @@ TEST_F(InsertionGeneratorTest, AnimatedButtonsImagesAreCopiedBeforeAnyText) {
         "height=\"20\"></a><br>\r\n";
     EXPECT_EQ(log,
               (EventLog{"connect", "host isopendoc", "minimize",
-                        call("copyfiles", "C:\\img\\home.gif;C:\\img\\home_on.gif;/pics/"
+                        call("copyfiles", "/img/home.gif;/img/home_on.gif;/pics/"
                                           "news.gif;/pics/news_on.gif;"),
                         "restore", call("puttextatcursor", links),
                         call("puttexthead", animatedButtonsHead({kHome, kNews}, "20", "20", false)),
@@ -121,7 +121,7 @@ TEST_F(InsertionGeneratorTest, AnimatedButtonsWithoutHostListTheImagesToUpload) 
                              "information: The HTML has been copied to the clipboard."}));
     const std::string expectedStart =
         "<!-- The following files need to be uploaded to the same directory as the target HTML "
-        "file:\r\nC:\\img\\home.gif;C:\\img\\home_on.gif;\r\n-->"
+        "file:\r\n/img/home.gif;/img/home_on.gif;\r\n-->"
         "\r\n<!-- Copy this HTML into the <HEAD> section of your HTML file -->\r\n" +
         animatedButtonsHead({kHome}, "20", "20", true) + "\r\n";
     EXPECT_EQ(platform.clipboard.substr(0, expectedStart.size()), expectedStart);
@@ -143,13 +143,13 @@ TEST_F(InsertionGeneratorTest, AnimatedButtonsWithNoButtonsStillRunTheCopyStep) 
 
 TEST_F(InsertionGeneratorTest, JumpListWithoutHostHasAnEmptyLineBeforeItsUploadList) {
     use(ScriptTool::JumpList);
-    state.jumpImage = "C:\\pics\\go.gif";
+    state.jumpImage = "/pics/go.gif";
     state.jumpImageText = "Go";
     state.jumpTargets = {{"One", "one.htm"}, {"Two", "two.htm"}};
     run(true);
     EXPECT_EQ(platform.clipboard,
               "<!-- The following files need to be uploaded to the same directory as the target "
-              "HTML file:\r\n\r\nC:\\pics\\go.gif;\r\n-->"
+              "HTML file:\r\n\r\n/pics/go.gif;\r\n-->"
               "\r\n<!-- Copy this HTML into the <HEAD> section of your HTML file -->\r\n" +
                   jumpListHead(state.jumpTargets) +
                   "\r\n"
@@ -224,7 +224,7 @@ TEST_F(InsertionGeneratorTest, AFailingCallStopsTheRunThereAndReportsNothing) {
 TEST_F(InsertionGeneratorTest, FailedCopyBringsTheWindowsBack) {
     use(ScriptTool::AnimatedButtons);
     state.buttons = {kHome};
-    host().failures["copyfiles"] = "C:\\img\\home.gif does not exist.";
+    host().failures["copyfiles"] = "/img/home.gif does not exist.";
     EXPECT_THROW(run(false), HostError);
     EXPECT_EQ(log.back(), "restore");
 }
@@ -330,6 +330,7 @@ TEST_F(InsertionGeneratorTest, EveryToolAndDisplayMethod) {
             state.buttons = {kHome};
             state.jumpImage = "go.gif";
             host().answers["getworkdir"] = {"/site/"};
+            platform.files.clear();
             log.clear();
             plan = InsertionPlan();
             run(false);

@@ -40,7 +40,7 @@ TEST(JumpListHead, CasesCountFromZero) {
 
 TEST(JumpSelector, DocumentVariantWithThreeTargets) {
     EXPECT_EQ(
-        jumpSelector("Go \"there\"", kThree, "C:\\img\\go.gif", "Go!", TemplateVariant::Insertion),
+        jumpSelector("Go \"there\"", kThree, "/img/go.gif", "Go!", TemplateVariant::Insertion),
         "<h2>Go \"there\"</h2>\r\n"
         "<form name=\"joform\" size=1>\r\n"
         "<select name=\"jsel\">\r\n"

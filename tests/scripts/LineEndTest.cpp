@@ -29,7 +29,7 @@ TEST(LineEnds, LoneLineFeedIsFound) {
 }
 
 TEST(LineEnds, EveryBuilderWritesCrLfOnly) {
-    const std::vector<AnimatedButton> buttons = {{"C:\\a.gif", "b.gif", "t", "u"},
+    const std::vector<AnimatedButton> buttons = {{"/a.gif", "b.gif", "t", "u"},
                                                  {"/c.gif", "d.gif", "t2", "u2"}};
     const std::vector<JumpTarget> targets = {{"l1", "u1"}, {"l2", "u2"}};
     WizardState state;

@@ -25,6 +25,10 @@ protected:
     test::RecordingHost host{log};
     WizardState state;
 
+    PageWriterServices services() {
+        return {platform, platform, platform, platform, "/opt/vorrel/"};
+    }
+
     void use(ScriptTool tool, std::string caption) {
         state.tool = tool;
         state.caption = std::move(caption);
@@ -34,13 +38,13 @@ protected:
     // Writes with the host, whose document lives in /site/; returns the page's bytes.
     std::string writeWithHost() {
         host.answers["getworkdir"] = {"/site/"};
-        WriteSeparatePage(state, &host, {platform, platform, platform, "/opt/vorrel/"});
+        WriteSeparatePage(state, &host, services());
         return platform.files.at("/site/" + state.pageFileName);
     }
 
     std::string writeWithoutHost(const std::string& picked = "/home/u/www") {
         platform.pickedFolder = picked;
-        WriteSeparatePage(state, nullptr, {platform, platform, platform, "/opt/vorrel/"});
+        WriteSeparatePage(state, nullptr, services());
         return platform.files.at(picked + "/" + state.pageFileName);
     }
 };
@@ -86,7 +90,7 @@ TEST_F(SeparatePageWriterTest, PopupWindowPageIsTheUsersLines) {
               kOpening + "Popup Window\r\n</TITLE>\r\n" + kPlainBody + kClosing);
 }
 
-const AnimatedButton kHome{"C:\\img\\home.gif", "C:\\img\\home_on.gif", "Home", "index.htm"};
+const AnimatedButton kHome{"/img/home.gif", "/img/home_on.gif", "Home", "index.htm"};
 const AnimatedButton kNews{"/pics/news.gif", "/pics/news_on.gif", "News", "news.htm"};
 
 std::string animatedButtonsPage(const std::string& warning, const std::string& copyNote) {
@@ -125,7 +129,7 @@ TEST_F(SeparatePageWriterTest, AnimatedButtonsPageWithHostHasTheImagesCopied) {
     EXPECT_EQ(writeWithHost(), animatedButtonsPage("", ""));
     EXPECT_EQ(log, (EventLog{"host getworkdir", "host getworkdir", "host getworkdir",
                              "create /site/page.htm", "minimize",
-                             "host copyfiles [C:\\img\\home.gif;C:\\img\\home_on.gif;/pics/"
+                             "host copyfiles [/img/home.gif;/img/home_on.gif;/pics/"
                              "news.gif;/pics/news_on.gif;]",
                              "restore", "commit /site/page.htm"}));
 }
@@ -142,7 +146,7 @@ TEST_F(SeparatePageWriterTest, AnimatedButtonsPageWithoutHostNotesTheUploadInThe
         "be animated for starters!)\");\r\n\r\n\r\n";
     EXPECT_EQ(writeWithoutHost(),
               animatedButtonsPage(warning, "// These files need to be uploaded\r\n"
-                                           "// C:\\img\\home.gif;C:\\img\\home_on.gif;/pics/"
+                                           "// /img/home.gif;/img/home_on.gif;/pics/"
                                            "news.gif;/pics/news_on.gif;\r\n"));
     EXPECT_EQ(log, (EventLog{"pick folder from /opt/vorrel/ titled Select save file location",
                              "create /home/u/www/page.htm", "minimize", "restore",
@@ -162,7 +166,7 @@ TEST_F(SeparatePageWriterTest, AnimatedButtonsPageWithNoButtons) {
 
 TEST_F(SeparatePageWriterTest, JumpListPageNotesTheUploadAfterTheForm) {
     use(ScriptTool::JumpList, "Go to");
-    state.jumpImage = "C:\\pics\\go.gif";
+    state.jumpImage = "/pics/go.gif";
     state.jumpImageText = "Go!";
     state.jumpTargets = {{"One", "one.htm"}, {"Two", "http://x/?a='1'"}};
     EXPECT_EQ(writeWithoutHost(),
@@ -175,7 +179,7 @@ TEST_F(SeparatePageWriterTest, JumpListPageNotesTheUploadAfterTheForm) {
                   "<option selected  >One\r\n<option >Two\r\n"
                   "</select>\r\n<a href=\"javascript:jump()\"><IMG SRC=\"go.gif\" ALT=\"Go!\" "
                   "border=\"0\"></a>\r\n</form>\r\n\r\n"
-                  "// These files need to be uploaded\r\n// C:\\pics\\go.gif;\r\n" +
+                  "// These files need to be uploaded\r\n// /pics/go.gif;\r\n" +
                   kClosing);
 
     state.jumpTargets.clear();
@@ -191,7 +195,7 @@ TEST_F(SeparatePageWriterTest, JumpListPageNotesTheUploadAfterTheForm) {
 TEST_F(SeparatePageWriterTest, UnsavedHostDocumentIsSavedUntilTheHostReportsAFolder) {
     use(ScriptTool::Clock, "Clock");
     host.answers["getworkdir"] = {"1error", "", "", "/new/"};
-    WriteSeparatePage(state, &host, {platform, platform, platform, "/opt/vorrel/"});
+    WriteSeparatePage(state, &host, services());
     EXPECT_EQ(log, (EventLog{"host getworkdir", "host opennewfile", "host getworkdir", "minimize",
                              "host forcesave", "restore", "host getworkdir", "minimize",
                              "host forcesave", "restore", "host getworkdir", "host getworkdir",
@@ -201,10 +205,8 @@ TEST_F(SeparatePageWriterTest, UnsavedHostDocumentIsSavedUntilTheHostReportsAFol
 TEST_F(SeparatePageWriterTest, FolderChoiceWithoutHost) {
     use(ScriptTool::Clock, "Clock");
     state.pageFileName = "sub/Clo.htm";
-    WriteSeparatePage(state, nullptr, {platform, platform, platform, "/opt/vorrel/"});
-    EXPECT_TRUE(platform.files.count("/opt/vorrel/sub/Clo.htm")) << "cancel keeps the start";
     platform.pickedFolder = "/";
-    WriteSeparatePage(state, nullptr, {platform, platform, platform, "/opt/vorrel/"});
+    WriteSeparatePage(state, nullptr, services());
     EXPECT_TRUE(platform.files.count("/sub/Clo.htm"));
 
     EXPECT_EQ(joinFolderAndName("/a/b", "c.htm"), "/a/b/c.htm");
@@ -215,7 +217,7 @@ TEST_F(SeparatePageWriterTest, HostPathIsTheWorkingDirectoryFollowedByTheNameAsT
     use(ScriptTool::Clock, "Clock");
     state.pageFileName = "sub dir/Clo.htm";
     host.answers["getworkdir"] = {"/srv/site/"};
-    WriteSeparatePage(state, &host, {platform, platform, platform, "/opt/vorrel/"});
+    WriteSeparatePage(state, &host, services());
     EXPECT_TRUE(platform.files.count("/srv/site/sub dir/Clo.htm"));
 }
 
@@ -226,7 +228,7 @@ TEST_F(SeparatePageWriterTest, AWorkingFolderThatIsNoFullPathWritesNothing) {
         host.answers["getworkdir"] = {"/srv/", "/srv/", answer};
         log.clear();
         try {
-            WriteSeparatePage(state, &host, {platform, platform, platform, "/opt/vorrel/"});
+            WriteSeparatePage(state, &host, services());
             ADD_FAILURE() << answer;
         } catch (const HostError& error) {
             EXPECT_NE(std::string(error.what()).find(answer), std::string::npos) << error.what();

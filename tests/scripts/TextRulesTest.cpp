@@ -5,13 +5,14 @@
 namespace vorrel {
 namespace {
 
-TEST(BaseFileName, TakesThePartAfterTheLastSeparatorOfAnyKind) {
-    EXPECT_EQ(baseFileName("C:\\images\\b1.gif"), "b1.gif");
+// ":" and "\\" are ordinary characters of a file name; only "/" separates folders.
+TEST(BaseFileName, TakesThePartAfterTheLastSlash) {
+    EXPECT_EQ(baseFileName("/home/u/pics/Screenshot 10:30.gif"), "Screenshot 10:30.gif");
     EXPECT_EQ(baseFileName("b1.gif"), "b1.gif");
     EXPECT_EQ(baseFileName("/home/ann/pics/b1.gif"), "b1.gif");
-    EXPECT_EQ(baseFileName("D:b1.gif"), "b1.gif");
+    EXPECT_EQ(baseFileName("D:b1.gif"), "D:b1.gif");
     EXPECT_EQ(baseFileName("/srv/a\\b:c/d.gif"), "d.gif");
-    EXPECT_EQ(baseFileName("C:\\x/y\\z.gif"), "z.gif");
+    EXPECT_EQ(baseFileName("/x/y\\z.gif"), "y\\z.gif");
     EXPECT_EQ(baseFileName("/pics/"), "");
     EXPECT_EQ(baseFileName(""), "");
     EXPECT_EQ(baseFileName("/bilder/größe \"1\".gif"), "größe \"1\".gif");

@@ -19,25 +19,35 @@ namespace vorrel::test {
 class RecordingMessageBoxes : public MessageBoxes {
 public:
     struct Shown {
-        std::string kind; // "plain", "information" or "error"
+        std::string kind; // "plain", "information", "error" or "question"
         std::string text;
         bool operator==(const Shown&) const = default;
     };
     std::vector<Shown> shown;
+    bool answerYes = false;
 
     void showPlain(const std::string& text) override { shown.push_back({"plain", text}); }
+    bool askYesNo(const std::string& text) override {
+        shown.push_back({"question", text});
+        return answerYes;
+    }
     void showInformation(const std::string& text) override {
         shown.push_back({"information", text});
     }
     void showError(const std::string& text) override { shown.push_back({"error", text}); }
 };
 
-// Help that records the topics asked for: "topic 1" for the help window, "popup 8" for a pop-up.
+// Help that records the topics asked for: "topic 1" for the help window, "popup 8" for a pop-up
+// at the mouse, "popup 8 at 120,45" for one at a point of the screen.
 class RecordingHelp : public Help {
 public:
     std::vector<std::string> shown;
     void showTopic(int topic) override { shown.push_back("topic " + std::to_string(topic)); }
     void showPopup(int topic) override { shown.push_back("popup " + std::to_string(topic)); }
+    void showPopupAt(int topic, int x, int y) override {
+        shown.push_back("popup " + std::to_string(topic) + " at " + std::to_string(x) + "," +
+                        std::to_string(y));
+    }
 };
 
 // A file-open dialog answered from a script: each call takes the next answer (nothing: the

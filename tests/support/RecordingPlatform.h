@@ -7,6 +7,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,7 +75,9 @@ public:
     // Files committed so far, by path.
     std::map<std::string, std::string> files;
     std::string clipboard;
-    std::string pickedFolder; // empty: the user cancels
+    std::string pickedFolder; // empty: the picker's start folder
+    bool cancelPicker = false;
+    bool answerYes = true;
     std::string failCreateWith;
     std::string failWriteWith;
 
@@ -83,19 +86,31 @@ public:
         log_.push_back("information: " + text);
     }
     void showError(const std::string& text) override { log_.push_back("error: " + text); }
+    bool askYesNo(const std::string& text) override {
+        log_.push_back("question: " + text);
+        return answerYes;
+    }
 
     void setText(const std::string& text) override {
         log_.push_back("clipboard");
         clipboard = text;
     }
 
-    std::string pickFolder(const std::string& start, const std::string& title) override {
+    std::optional<std::string> pickFolder(const std::string& start,
+                                          const std::string& title) override {
         log_.push_back("pick folder from " + start + " titled " + title);
+        if (cancelPicker)
+            return std::nullopt;
         return pickedFolder.empty() ? start : pickedFolder;
     }
 
     void minimize() override { log_.push_back("minimize"); }
     void restore() override { log_.push_back("restore"); }
+
+    // A page committed earlier is there; nothing else is.
+    PathKind kindOf(const std::string& path) override {
+        return files.count(path) ? PathKind::Regular : PathKind::None;
+    }
 
     std::unique_ptr<OutputFile> create(const std::string& path) override {
         log_.push_back("create " + path);

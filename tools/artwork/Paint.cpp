@@ -155,4 +155,25 @@ QImage onKey(const QImage& drawing, QRgb key, const QColor& outline) {
     return lined;
 }
 
+QImage scale2x(const QImage& picture) {
+    const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
+    QImage out(source.size() * 2, QImage::Format_ARGB32);
+    const auto at = [&source](int x, int y) {
+        return source.pixel(std::clamp(x, 0, source.width() - 1),
+                            std::clamp(y, 0, source.height() - 1));
+    };
+    for (int y = 0; y < source.height(); ++y) {
+        for (int x = 0; x < source.width(); ++x) {
+            const QRgb c = at(x, y), up = at(x, y - 1), down = at(x, y + 1), left = at(x - 1, y),
+                       right = at(x + 1, y);
+            const bool bend = up != down && left != right;
+            out.setPixel(2 * x, 2 * y, bend && left == up ? up : c);
+            out.setPixel(2 * x + 1, 2 * y, bend && up == right ? right : c);
+            out.setPixel(2 * x, 2 * y + 1, bend && left == down ? left : c);
+            out.setPixel(2 * x + 1, 2 * y + 1, bend && right == down ? down : c);
+        }
+    }
+    return out.convertToFormat(picture.format());
+}
+
 } // namespace artwork

@@ -80,13 +80,28 @@ void putSidePage(QImage& image, const QRect& r) {
     putTinyText(image, {left, y}, "</script>", tint::tag.rgb());
 }
 
+// The page and the sparkles falling from the wand into it.
+void putPixelParts(QImage& image) {
+    putSidePage(image, QRect(58, 98, 48, 56));
+    putTwinkle(image, {100, 54}, 7);
+    putTwinkle(image, {105, 63}, 3);
+    putTwinkle(image, {98, 68}, 5);
+    putTwinkle(image, {104, 75}, 1);
+    putTwinkle(image, {101, 81}, 3);
+    putTwinkle(image, {95, 88}, 5);
+    putTwinkle(image, {99, 94}, 1);
+    putTwinkle(image, {90, 98}, 7);
+    putTwinkle(image, {84, 93}, 1);
+}
+
 } // namespace
 
-QImage sidePicture() {
-    QImage drawing(109, 176, QImage::Format_ARGB32_Premultiplied);
+QImage sidePicture(int scale) {
+    QImage drawing(109 * scale, 176 * scale, QImage::Format_ARGB32_Premultiplied);
     drawing.fill(Qt::transparent);
     QPainter p(&drawing);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
 
     // A patch of grass to stand on, with the shadows of the wizard and of the floating page.
     QPainterPath ground;
@@ -112,18 +127,16 @@ QImage sidePicture() {
     p.end();
 
     QImage picture = onKey(drawing, kSidePictureKey, tint::ink);
-    putSidePage(picture, QRect(58, 98, 48, 56));
-
-    // The sparkles falling from the wand into the page.
-    putTwinkle(picture, {100, 54}, 7);
-    putTwinkle(picture, {105, 63}, 3);
-    putTwinkle(picture, {98, 68}, 5);
-    putTwinkle(picture, {104, 75}, 1);
-    putTwinkle(picture, {101, 81}, 3);
-    putTwinkle(picture, {95, 88}, 5);
-    putTwinkle(picture, {99, 94}, 1);
-    putTwinkle(picture, {90, 98}, 7);
-    putTwinkle(picture, {84, 93}, 1);
+    if (scale == 1) {
+        putPixelParts(picture);
+        return picture;
+    }
+    // The parts drawn pixel for pixel, doubled so that their slopes stay smooth.
+    QImage parts(109, 176, QImage::Format_ARGB32);
+    parts.fill(Qt::transparent);
+    putPixelParts(parts);
+    QPainter over(&picture);
+    over.drawImage(0, 0, scale2x(parts));
     return picture;
 }
 
@@ -187,18 +200,19 @@ void drawSplashPage(QPainter& p, const QRectF& r) {
 
 } // namespace
 
-QImage splashPicture() {
-    QImage image(471, 285, QImage::Format_RGB32);
+QImage splashPicture(int scale) {
+    QImage image(471 * scale, 285 * scale, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(scale, scale);
 
     // The sky, pale where the program writes over it, and a meadow along the bottom.
     QLinearGradient sky(0, 0, 0, 285);
     sky.setColorAt(0, QColor(176, 198, 242));
     sky.setColorAt(0.5, QColor(228, 235, 252));
     sky.setColorAt(1, QColor(246, 248, 255));
-    p.fillRect(image.rect(), sky);
+    p.fillRect(QRect(0, 0, 471, 285), sky);
     QPainterPath meadow;
     meadow.moveTo(0, 236);
     meadow.cubicTo(150, 244, 320, 246, 471, 240);

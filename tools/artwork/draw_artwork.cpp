@@ -6,6 +6,7 @@
 
 #include "Icons.h"
 #include "ImageFiles.h"
+#include "Paint.h"
 #include "Scenes.h"
 
 #include <QDir>
@@ -24,11 +25,13 @@ namespace {
 
 using Drawing = std::function<void(QPainter&)>;
 
-QImage draw(QSize size, const Drawing& drawing) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+// The drawing at `scale` times its size, for screens of that many times 100 %.
+QImage draw(QSize size, const Drawing& drawing, int scale = 1) {
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     drawing(painter);
     return image;
 }
@@ -166,16 +169,26 @@ int main(int argc, char** argv) {
         resources.mkpath(QString::fromLatin1(folder));
     const auto in = [&resources](const QString& file) { return resources.filePath(file); };
 
-    bool ok = saveImage(draw({16, 16}, folder), in("images/folder.png"));
-    ok = saveImage(draw({28, 28}, addToList), in("images/add.png")) && ok;
+    // Every picture of the windows has a source of twice its size beside it ("@2x"), which Qt
+    // takes on screens of 200 %.
+    bool ok = true;
+    for (int scale : {1, 2}) {
+        const QString at = scale == 1 ? QString() : QStringLiteral("@2x");
+        ok = saveImage(draw({16, 16}, folder, scale), in("images/folder" + at + ".png")) && ok;
+        ok = saveImage(draw({28, 28}, addToList, scale), in("images/add" + at + ".png")) && ok;
 
-    const QImage side = sidePicture();
-    ok = saveImage(side, in("bitmaps/bmpFullWiz.bmp"), "BMP") && ok;
-    ok = writeFile(in("bitmaps/bmpHalfWiz.bmp"), bmp8Bytes(withPalette(side, 256))) && ok;
-    ok = writeFile(in("bitmaps/splash.bmp"), bmp8Bytes(withPalette(splashPicture(), 256, true))) &&
-         ok;
-    ok = writeFile(in("bitmaps/preview.bmp"), bmp4Bytes(previewGlyph(), kGlyphPalette)) && ok;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        const QImage side = sidePicture(scale);
+        ok = saveImage(side, in("bitmaps/bmpFullWiz" + at + ".bmp"), "BMP") && ok;
+        ok = writeFile(in("bitmaps/bmpHalfWiz" + at + ".bmp"), bmp8Bytes(withPalette(side, 256))) &&
+             ok;
+        ok = writeFile(in("bitmaps/splash" + at + ".bmp"),
+                       bmp8Bytes(withPalette(splashPicture(scale), 256, true))) &&
+             ok;
+        const QImage glyph = scale == 1 ? previewGlyph() : scale2x(previewGlyph());
+        ok = writeFile(in("bitmaps/preview" + at + ".bmp"), bmp4Bytes(glyph, kGlyphPalette)) && ok;
+    }
+    // The icon's sizes hold the caption bar's 2× ones: 32 for 16, 44 for 22, 48 for 24.
+    for (int size : {16, 22, 24, 32, 44, 48, 64, 128, 256})
         ok = saveImage(appIcon(size), in(QString("icons/vorrel-%1.png").arg(size))) && ok;
     ok = writeFile(in("icons/vorrel.svg"), appIconSvg()) && ok;
 

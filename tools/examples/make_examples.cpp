@@ -65,7 +65,14 @@ public:
     void showInformation(const std::string&) override {}
     void showError(const std::string& text) override { refuse(text); }
     void setText(const std::string&) override {}
-    std::string pickFolder(const std::string& start, const std::string&) override { return start; }
+    bool askYesNo(const std::string& text) override {
+        refuse(text);
+        return false;
+    }
+    std::optional<std::string> pickFolder(const std::string& start, const std::string&) override {
+        return start;
+    }
+    PathKind kindOf(const std::string&) override { return PathKind::None; }
     void minimize() override {}
     void restore() override {}
     std::unique_ptr<OutputFile> create(const std::string& path) override {
