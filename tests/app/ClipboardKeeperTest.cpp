@@ -75,16 +75,16 @@ private slots:
         env.insert("QT_QPA_PLATFORM", "xcb");
         program.setProcessEnvironment(env);
         program.start(QCoreApplication::applicationFilePath(), {kChild, text});
-        QVERIFY(program.waitForFinished(10000));
+        QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitCode(), 0);
 
-        QTRY_COMPARE_WITH_TIMEOUT(clipboard(), text, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(clipboard(), text, 15000);
         QVERIFY(keeperRuns());
         QProcess other;
         other.start("xclip", {"-display", display, "-selection", "clipboard", "-i"});
         other.write("something else");
         other.closeWriteChannel();
-        QTRY_VERIFY_WITH_TIMEOUT(!keeperRuns(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!keeperRuns(), 15000);
         QCOMPARE(clipboard(), QString("something else"));
         other.kill();
         other.waitForFinished(2000);
