@@ -71,22 +71,25 @@ public:
         return shown;
     }
 
-    // Waits for Kate's Save As dialog and saves under `path`; false when no dialog comes.
-    // The name is pasted: typed, the dialog's completion would take part of it.
-    bool answerSaveAs(const QString& path) {
-        if (!focusSaveDialog())
+    // Saves under `path` through Kate's Save As dialog, as a user would, until `saved` holds;
+    // false when no dialog comes or it never takes the name. The name is pasted: typed, the
+    // dialog's completion would take part of it. On a loaded machine the dialog may not take
+    // keys yet when it first shows, so they are given again while it stays open.
+    bool answerSaveAs(const QString& path, const std::function<bool()>& saved) {
+        if (!offerOnClipboard(path))
             return false;
-        stopProcess(clipboard_);
-        clipboard_.setProcessEnvironment(xEnvironment());
-        clipboard_.start(
-            QStringLiteral("xclip"),
-            {QStringLiteral("-quiet"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
-        clipboard_.write(QFile::encodeName(path));
-        clipboard_.closeWriteChannel();
-        return clipboard_.waitForStarted(5000) &&
-               xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"),
-                        QStringLiteral("ctrl+a"), QStringLiteral("ctrl+v"),
-                        QStringLiteral("Return")});
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            // Only the first look waits for the dialog: later, a dialog gone means it was taken.
+            if (!focusSaveDialog(attempt == 0))
+                return saved();
+            if (!xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"),
+                          QStringLiteral("ctrl+a"), QStringLiteral("ctrl+v"),
+                          QStringLiteral("Return")}))
+                return false;
+            if (QTest::qWaitFor(saved, 15000))
+                return true;
+        }
+        return false;
     }
 
     QString failure;
@@ -153,15 +156,42 @@ private:
     }
 
     // Only Kate draws on this X server.
-    static QStringList saveDialogSearch() {
-        return {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-                QStringLiteral("--name"), QStringLiteral("^Save File")};
+    static QStringList saveDialogSearch(bool wait = true) {
+        QStringList search{QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                           QStringLiteral("--name"), QStringLiteral("^Save File")};
+        if (wait)
+            search.insert(1, QStringLiteral("--sync"));
+        return search;
     }
 
-    bool focusSaveDialog() {
-        const QString dialog = xdotoolOutput(saveDialogSearch());
+    bool focusSaveDialog(bool wait) {
+        const QString dialog = xdotoolOutput(saveDialogSearch(wait));
         return !dialog.isEmpty() &&
                xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), dialog});
+    }
+
+    // Puts `text` on Kate's clipboard and waits until the clipboard really holds it, so that a
+    // paste never finds it empty.
+    bool offerOnClipboard(const QString& text) {
+        stopProcess(clipboard_);
+        clipboard_.setProcessEnvironment(xEnvironment());
+        clipboard_.start(
+            QStringLiteral("xclip"),
+            {QStringLiteral("-quiet"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+        clipboard_.write(QFile::encodeName(text));
+        clipboard_.closeWriteChannel();
+        return clipboard_.waitForStarted(5000) &&
+               QTest::qWaitFor(
+                   [&] {
+                       QProcess read;
+                       read.setProcessEnvironment(xEnvironment());
+                       read.start(QStringLiteral("xclip"),
+                                  {QStringLiteral("-o"), QStringLiteral("-selection"),
+                                   QStringLiteral("clipboard")});
+                       return read.waitForFinished(5000) &&
+                              read.readAllStandardOutput() == QFile::encodeName(text);
+                   },
+                   20000);
     }
 
     // Runs xdotool on Kate's display with the event loop served; its first line of output, or

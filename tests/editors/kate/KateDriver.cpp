@@ -60,7 +60,7 @@ public:
             return failure(QStringLiteral("Kate does not answer while its Save As dialog is open"));
         if (folder.isFinished())
             return failure(QStringLiteral("getworkdir was answered while the dialog was open"));
-        if (!kate_.answerSaveAs(saveAs_) || !finishes(save) || !finishes(folder))
+        if (!kate_.answerSaveAs(saveAs_, [&] { return save.isFinished(); }) || !finishes(folder))
             return failure(QStringLiteral("the Save As dialog could not be answered"));
         const QString expected = QFileInfo(saveAs_).absolutePath() + QLatin1Char('/');
         if (folder.reply().arguments().value(0).toString() != expected)
