@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/EndProcess.h"
+
 #include "support/XvfbDisplay.h"
 
 #include <functional>
@@ -48,7 +50,7 @@ public:
     // Kate is killed: asked to quit, it would ask about the unsaved changes of its documents.
     // Returns once Kate's bus name is free.
     void stop() {
-        stopProcess(clipboard_);
+        endProcess(clipboard_);
         kate_.kill();
         kate_.waitForFinished(10000);
         xServer_.stop();
@@ -95,15 +97,6 @@ public:
     QString failure;
 
 private:
-    static void stopProcess(QProcess& process) {
-        if (process.state() == QProcess::NotRunning)
-            return;
-        process.terminate();
-        if (!process.waitForFinished(10000))
-            process.kill();
-        process.waitForFinished(5000);
-    }
-
     bool fail(const QString& why) {
         failure = why;
         return false;
@@ -173,7 +166,7 @@ private:
     // Puts `text` on Kate's clipboard and waits until the clipboard really holds it, so that a
     // paste never finds it empty.
     bool offerOnClipboard(const QString& text) {
-        stopProcess(clipboard_);
+        endProcess(clipboard_);
         clipboard_.setProcessEnvironment(xEnvironment());
         clipboard_.start(
             QStringLiteral("xclip"),

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtTest>
 
+#include "support/EndProcess.h"
+
 namespace vorrel::test {
 
 // An X server of the test's own. Xvfb takes a free display and writes its number on standard
@@ -29,12 +31,7 @@ public:
     }
 
     void stop() {
-        if (server_.state() != QProcess::NotRunning) {
-            server_.terminate();
-            if (!server_.waitForFinished(10000))
-                server_.kill();
-            server_.waitForFinished(5000);
-        }
+        endProcess(server_);
         display_.clear();
     }
 

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/EndProcess.h"
+
 #include "support/XvfbDisplay.h"
 
 namespace vorrel::test {
@@ -51,12 +53,7 @@ public:
     }
 
     void stop() {
-        if (gedit_.state() != QProcess::NotRunning) {
-            gedit_.terminate();
-            if (!gedit_.waitForFinished(10000))
-                gedit_.kill();
-            gedit_.waitForFinished(5000);
-        }
+        endProcess(gedit_);
         xvfb_.stop();
     }
 

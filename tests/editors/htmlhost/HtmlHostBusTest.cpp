@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/EndProcess.h"
+
 #include <cerrno>
 #include <csignal>
 #include <memory>
@@ -154,12 +156,8 @@ private slots:
     }
 
     void cleanup() {
-        for (auto& host : hosts_) {
-            host->terminate();
-            if (!host->waitForFinished(5000))
-                host->kill();
-            host->waitForFinished(5000);
-        }
+        for (auto& host : hosts_)
+            vorrel::test::endProcess(*host, 5000);
         hosts_.clear();
         QTRY_VERIFY(!nameOwned());
     }

@@ -4,6 +4,7 @@
 #include "HostDriver.h"
 
 #include "editors/htmlhost/HtmlDocument.h"
+#include "support/EndProcess.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -39,12 +40,7 @@ public:
     }
 
     void stop() override {
-        if (host_.state() != QProcess::NotRunning) {
-            host_.terminate();
-            if (!host_.waitForFinished(5000))
-                host_.kill();
-            host_.waitForFinished(5000);
-        }
+        endProcess(host_, 5000);
         if (!QTest::qWaitFor([] { return !nameOwned(); }, 5000))
             qWarning("the bus name %s is still taken", qPrintable(kName));
     }
