@@ -2,6 +2,7 @@
 
 #include "app/Errors.h"
 #include "app/ProgramLifetime.h"
+#include "chrome/DialogParent.h"
 #include "chrome/QtText.h"
 
 #include <QApplication>
@@ -10,8 +11,8 @@
 namespace vorrel {
 
 std::optional<std::string> QtFilePicker::pickFile(const std::vector<std::string>& filters) {
-    const QString chosen = QFileDialog::getOpenFileName(
-        QApplication::activeWindow(), QString(), QString(), toQStringList(filters).join(";;"));
+    const QString chosen = QFileDialog::getOpenFileName(dialogParent(), QString(), QString(),
+                                                        toQStringList(filters).join(";;"));
     if (lifetime_.ending())
         throw Terminated{};
     if (chosen.isEmpty())

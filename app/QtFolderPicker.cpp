@@ -2,6 +2,7 @@
 
 #include "app/Errors.h"
 #include "app/ProgramLifetime.h"
+#include "chrome/DialogParent.h"
 #include "chrome/QtText.h"
 
 #include <QApplication>
@@ -11,8 +12,8 @@ namespace vorrel {
 
 std::optional<std::string> QtFolderPicker::pickFolder(const std::string& startFolder,
                                                       const std::string& title) {
-    const QString chosen = QFileDialog::getExistingDirectory(
-        QApplication::activeWindow(), toQString(title), toQString(startFolder));
+    const QString chosen =
+        QFileDialog::getExistingDirectory(dialogParent(), toQString(title), toQString(startFolder));
     if (lifetime_.ending())
         throw Terminated{};
     if (chosen.isEmpty())

@@ -1,5 +1,6 @@
 #include "app/QtHelp.h"
 
+#include "chrome/DialogParent.h"
 #include "chrome/QtText.h"
 
 #include <QCursor>
@@ -56,8 +57,11 @@ void QtHelp::showPopup(int topic) {
 }
 
 void QtHelp::showPopupAt(int topic, int x, int y) {
-    if (const auto found = load(topic))
+    if (const auto found = load(topic)) {
+        // Qt makes the pop-up without a parent window; it opens over the wizard.
+        const ParentedPopups parented;
         QWhatsThis::showText(QPoint(x, y), toQString(topicHtml(*found)));
+    }
 }
 
 } // namespace vorrel

@@ -2,6 +2,7 @@
 
 #include "app/Errors.h"
 #include "app/ProgramLifetime.h"
+#include "chrome/DialogParent.h"
 
 #include <QApplication>
 
@@ -57,8 +58,7 @@ QMessageBox::StandardButton QtMessageBoxes::show(QMessageBox::Icon icon, const s
         throw Terminated{};
     // The texts break their lines the way the generated HTML does; a label wants plain LF.
     const QString shown = QString::fromStdString(text).replace(QStringLiteral("\r\n"), "\n");
-    QMessageBox box(icon, QStringLiteral("Vorrel"), breakable(shown), buttons,
-                    QApplication::activeWindow());
+    QMessageBox box(icon, QStringLiteral("Vorrel"), breakable(shown), buttons, dialogParent());
     box.setObjectName(QStringLiteral("VorrelMessageBox"));
     box.setDefaultButton(byDefault);
     box.setEscapeButton(buttons.testFlag(QMessageBox::No) ? QMessageBox::No : byDefault);

@@ -4,6 +4,7 @@
 #include "app/Platform.h"
 #include "app/ProgramLifetime.h"
 #include "app/ToolPickerForm.h"
+#include "chrome/WizardFrame.h"
 #include "pages/Top1afm.h"
 #include "pages/Top1fm.h"
 #include "pages/Top2fm.h"
@@ -13,7 +14,8 @@
 
 namespace vorrel {
 
-Wizard::Wizard(WizardServices services) : services_(services) {
+Wizard::Wizard(WizardServices services)
+    : services_(services), frame_(std::make_unique<WizardFrame>()) {
     // The tool picker comes first so that it is the main window; its creation runs the
     // host-running test, before any page exists.
     picker_ = std::make_unique<ToolPickerForm>(*this);
@@ -32,10 +34,18 @@ void Wizard::ensurePages() {
     op1fm_ = std::make_unique<Top1fm>(*this);
 }
 
-Wizard::~Wizard() = default;
+// The windows go before the frame that holds them.
+Wizard::~Wizard() {
+    op1fm_.reset();
+    op4fm_.reset();
+    op3fm_.reset();
+    op2fm_.reset();
+    op1afm_.reset();
+    picker_.reset();
+}
 
 void Wizard::start() {
-    picker_->show();
+    frame_->showPage(picker_.get());
 }
 
 TGradientForm* Wizard::window(WizardWindow which) {
@@ -59,18 +69,7 @@ TGradientForm* Wizard::window(WizardWindow which) {
 }
 
 void Wizard::moveTo(WizardWindow target) {
-    TGradientForm* next = window(target);
-    for (WizardWindow which : kWizardWindows) {
-        TGradientForm* form = window(which);
-        if (form != next && form->isVisible()) {
-            // To its user the wizard is one window: the next one takes the place of this one,
-            // wherever the user has put it.
-            next->move(form->pos());
-            form->hide();
-        }
-    }
-    next->show();
-    next->activateWindow();
+    frame_->showPage(window(target));
 }
 
 void Wizard::finish() {

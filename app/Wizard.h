@@ -21,6 +21,7 @@ class Splash;
 class ProgramLifetime;
 class TGradientForm;
 class ToolPickerForm;
+class WizardFrame;
 class Top1fm;
 class Top1afm;
 class Top2fm;
@@ -42,7 +43,8 @@ struct WizardServices {
 };
 
 // The six wizard windows and the moves between them. The windows are created once, hidden, and
-// only hidden and shown afterwards; exactly one of them is visible while the wizard runs.
+// only hidden and shown afterwards; exactly one of them is visible while the wizard runs, inside
+// the wizard's one top-level window.
 class Wizard {
 public:
     explicit Wizard(WizardServices services);
@@ -57,6 +59,7 @@ public:
     TGradientForm* window(WizardWindow which);
     void ensurePages();
     ToolPickerForm& picker() const { return *picker_; }
+    WizardFrame& frame() const { return *frame_; }
 
     // Hides the visible wizard window, then shows `target`.
     void moveTo(WizardWindow target);
@@ -91,6 +94,8 @@ private:
     OptionsBackPage backPage_ = OptionsBackPage::ToolPicker;
     InsertionPlan plan_;
 
+    // Made first and gone last: the windows are shown in it.
+    std::unique_ptr<WizardFrame> frame_;
     std::unique_ptr<ToolPickerForm> picker_;
     std::unique_ptr<Top1afm> op1afm_;
     std::unique_ptr<Top2fm> op2fm_;

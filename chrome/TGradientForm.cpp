@@ -1,5 +1,7 @@
 #include "chrome/TGradientForm.h"
+
 #include "chrome/WayOut.h"
+#include "chrome/WizardFrame.h"
 
 #include "chrome/Fonts.h"
 #include "chrome/WizardStyle.h"
@@ -79,12 +81,12 @@ void drawGlyph(QPainter& p, QRect box, int which, const QColor& colour) {
 
 } // namespace
 
-TGradientForm::TGradientForm(Qt::WindowFlags extraFlags)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | extraFlags),
+TGradientForm::TGradientForm(WizardFrame& frame, bool staysOnTop)
+    : QWidget(&frame), staysOnTop_(staysOnTop),
       caption_(inactiveCaptionColour(QApplication::palette()),
                activeCaptionColour(QApplication::palette())) {
     makeCaptionFont();
+    frame.adopt(this);
 }
 
 QFont TGradientForm::formFont() {
@@ -121,7 +123,6 @@ void TGradientForm::formLoaded() {
         edit->setMaxLength(std::numeric_limits<int>::max());
     layOut();
     keepListFramesWhole();
-    centreOnScreen();
 }
 
 // At a scale between whole numbers (150 %) a list's viewport and scroll bar are rounded out to
@@ -159,13 +160,6 @@ void TGradientForm::layOut() {
     markWayOut(this, toQRect(layout_.close));
 }
 
-void TGradientForm::centreOnScreen() {
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - rect().center());
-    }
-}
-
 void TGradientForm::buildColorTables() {
     caption_.buildColorTables(inactiveCaptionColour(palette()), activeCaptionColour(palette()));
 }
@@ -185,17 +179,10 @@ bool TGradientForm::isFormActive() const {
 }
 
 void TGradientForm::setStaysOnTop(bool onTop) {
-    if (onTop == bool(windowFlags() & Qt::WindowStaysOnTopHint))
-        return;
-    const bool visible = isVisible();
-    // Changing a window's flags hides it; the window system is told of the change by showing it
-    // again, which is not a new showing of the page.
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (visible) {
-        reshowing_ = true;
-        QWidget::show();
-        reshowing_ = false;
-    }
+    staysOnTop_ = onTop;
+    if (auto* frame = qobject_cast<WizardFrame*>(parentWidget());
+        frame && frame->shownPage() == this)
+        frame->applyStaysOnTop(onTop);
 }
 
 QPixmap TGradientForm::captionImage(bool active) const {
@@ -303,13 +290,14 @@ void TGradientForm::mousePressEvent(QMouseEvent* event) {
     }
     // The window system moves the window where it can (Wayland too); without a window manager
     // the window follows the mouse itself.
-    if (!windowHandle() || !windowHandle()->startSystemMove())
-        dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    QWidget* frame = window();
+    if (!frame->windowHandle() || !frame->windowHandle()->startSystemMove())
+        dragOffset_ = event->globalPosition().toPoint() - frame->frameGeometry().topLeft();
 }
 
 void TGradientForm::mouseMoveEvent(QMouseEvent* event) {
     if (dragOffset_) {
-        move(event->globalPosition().toPoint() - *dragOffset_);
+        window()->move(event->globalPosition().toPoint() - *dragOffset_);
     } else if (pressed_ != CaptionButton::None) {
         const bool inside = buttonAt(event->position().toPoint()) == pressed_;
         if (inside != pressedInside_) {
@@ -327,15 +315,15 @@ void TGradientForm::mouseReleaseEvent(QMouseEvent* event) {
     pressedInside_ = false;
     update(toQRect(layout_.caption));
     if (released == CaptionButton::Minimize)
-        showMinimized();
+        window()->showMinimized();
     else if (released == CaptionButton::Close)
         close();
     QWidget::mouseReleaseEvent(event);
 }
 
 bool TGradientForm::event(QEvent* event) {
-    // A window shown again after being minimised repaints its caption in its state.
-    if (event->type() == QEvent::WindowStateChange)
+    // The wizard's window became active or inactive: the caption shows it.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
         update(toQRect(layout_.caption));
     // The desktop's fonts changed: the caption font, and the bar's height with it.
     if (event->type() == QEvent::ApplicationFontChange) {
@@ -362,10 +350,20 @@ void TGradientForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+// Only a showing the program asks for passes here: a window that comes back with the wizard's
+// window keeps its state.
+void TGradientForm::setVisible(bool visible) {
+    if (visible && isHidden())
+        formShowDue_ = true;
+    QWidget::setVisible(visible);
+}
+
 void TGradientForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous() && !reshowing_)
+    if (formShowDue_ && !event->spontaneous()) {
+        formShowDue_ = false;
         FormShow();
+    }
 }
 
 void TGradientForm::closeEvent(QCloseEvent* event) {

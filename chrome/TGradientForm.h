@@ -11,12 +11,16 @@
 
 namespace vorrel {
 
-// Base of every wizard window. The window draws its own frame and caption bar: a gradient from
-// black to the desktop's caption colour with the icon, the caption in white, and the minimise,
-// maximise (always disabled) and close buttons. Below it, the client area holds the window's
-// controls at their fixed places; it is 417 × 287 and the window is centred on the screen.
-// FormShow runs each time the program shows the window (not when the window system restores
-// it); FormClose runs for the close box.
+class WizardFrame;
+
+// Base of every wizard window. To its user each is a window of its own; the program shows them one
+// at a time inside the wizard's one top-level window (WizardFrame), which takes the visible one's
+// caption and size. The window draws its own frame and caption bar: a gradient from black to the
+// desktop's caption colour with the icon, the caption in white, and the minimise, maximise
+// (always disabled) and close buttons. Below it, the client area holds the window's controls at
+// their fixed places; it is 417 × 287. FormShow runs each time the program shows the window (not
+// when the window system restores it, nor when it comes back after getting out of the host's
+// way); FormClose runs for the close box.
 //
 // The window system's own frame is not used, so that the bar looks the same everywhere. Its
 // stand-ins for the desktop's settings:
@@ -31,15 +35,18 @@ public:
     static constexpr int kClientWidth = 417;
     static constexpr int kClientHeight = 287;
 
-    explicit TGradientForm(Qt::WindowFlags extraFlags = {});
+    // A window shown in `frame`; one that `staysOnTop` keeps the wizard above other windows while
+    // it is shown.
+    explicit TGradientForm(WizardFrame& frame, bool staysOnTop = false);
 
     // Enter presses the focused button, else the default button; Escape presses the cancel
     // button. A control that uses these keys itself (a multi-line edit) keeps them.
     void setDefaultButton(QPushButton* button) { defaultButton_ = button; }
     void setCancelButton(QPushButton* button) { cancelButton_ = button; }
 
-    // Stays above other windows or stops doing so; a visible window stays visible.
+    // Stays above other windows or stops doing so; a visible window stays visible and in place.
     void setStaysOnTop(bool onTop);
+    bool staysOnTop() const { return staysOnTop_; }
 
     int GradientColors() const { return caption_.gradientColors(); }
     void setGradientColors(int count);
@@ -70,6 +77,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void setVisible(bool visible) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -81,7 +89,6 @@ protected:
 private:
     enum class CaptionButton { None, Minimize, Close };
 
-    void centreOnScreen();
     void keepListFramesWhole();
     void buildColorTables();
     void makeCaptionFont();
@@ -92,7 +99,9 @@ private:
 
     QPointer<QPushButton> defaultButton_;
     QPointer<QPushButton> cancelButton_;
-    bool reshowing_ = false;
+    bool staysOnTop_ = false;
+    // Set when the program shows the window, until its show event runs FormShow.
+    bool formShowDue_ = false;
 
     GradientCaption caption_;
     QFont captionFont_;

@@ -9,8 +9,7 @@ namespace vorrel {
 
 // The page stays above other windows while it is shown. Enter and Escape in the memo are the
 // memo's own; elsewhere they press Next and Back.
-Top3fm::Top3fm(Wizard& wizard)
-    : WizardPage(wizard, Qt::WindowStaysOnTopHint), ui(std::make_unique<Ui::Top3fm>()) {
+Top3fm::Top3fm(Wizard& wizard) : WizardPage(wizard, true), ui(std::make_unique<Ui::Top3fm>()) {
     ui->setupUi(this);
     pageLoaded();
     setDefaultButton(ui->BitBtn1);

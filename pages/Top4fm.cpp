@@ -7,8 +7,7 @@
 
 namespace vorrel {
 
-Top4fm::Top4fm(Wizard& wizard)
-    : WizardPage(wizard, Qt::WindowStaysOnTopHint), ui(std::make_unique<Ui::Top4fm>()) {
+Top4fm::Top4fm(Wizard& wizard) : WizardPage(wizard, true), ui(std::make_unique<Ui::Top4fm>()) {
     ui->setupUi(this);
     pageLoaded();
     setDefaultButton(ui->bb1);

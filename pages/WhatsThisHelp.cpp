@@ -2,7 +2,6 @@
 
 #include "app/Platform.h"
 
-#include <QCursor>
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QWidget>
@@ -10,11 +9,11 @@
 namespace vorrel {
 
 WhatsThisHelp::WhatsThisHelp(QWidget* page, QAction* whatsThis, Help& help)
-    : QObject(page), page_(page), help_(help) {
+    : QObject(page), page_(page), help_(help), pm1_(new QMenu(page)) {
     auto* shiftF1 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), page);
     connect(shiftF1, &QShortcut::activated, this, &WhatsThisHelp::whatsThisOfFocus);
-    pm1_.setObjectName(QStringLiteral("pm1"));
-    pm1_.addAction(whatsThis);
+    pm1_->setObjectName(QStringLiteral("pm1"));
+    pm1_->addAction(whatsThis);
     for (QWidget* control : page->findChildren<QWidget*>()) {
         if (!control->property("tag").isValid() ||
             control->contextMenuPolicy() == Qt::ActionsContextMenu)
@@ -31,7 +30,9 @@ bool WhatsThisHelp::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QMouseEvent*>(event)->button() != Qt::RightButton)
         return false;
     helpContext_ = watched->property("tag").toInt();
-    pm1_.popup(QCursor::pos() + QPoint(2, 2));
+    // Where the mouse is, as the click tells it: a Wayland client knows the pointer only from
+    // the events on its own windows.
+    pm1_->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() + QPoint(2, 2));
     return true;
 }
 

@@ -36,7 +36,7 @@ protected:
 private:
     QWidget* page_;
     Help& help_;
-    QMenu pm1_;
+    QMenu* pm1_;
     int helpContext_ = 0;
 };
 

@@ -15,8 +15,8 @@
 
 namespace vorrel {
 
-WizardPage::WizardPage(Wizard& wizard, Qt::WindowFlags extraFlags)
-    : TGradientForm(extraFlags), wizard_(wizard) {
+WizardPage::WizardPage(Wizard& wizard, bool staysOnTop)
+    : TGradientForm(wizard.frame(), staysOnTop), wizard_(wizard) {
     // F1 opens the help on any wizard window, as the tool picker's Help button does.
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this,

@@ -24,7 +24,7 @@ class WizardPage : public TGradientForm {
     Q_OBJECT
 
 public:
-    explicit WizardPage(Wizard& wizard, Qt::WindowFlags extraFlags = {});
+    explicit WizardPage(Wizard& wizard, bool staysOnTop = false);
 
 protected:
     void FormClose() override;

@@ -1,6 +1,7 @@
 #include "app/Program.h"
 #include "chrome/TGradientForm.h"
 #include "support/BusPeerProcess.h"
+#include "support/WizardDriver.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -84,14 +85,11 @@ int runMessageBoxChild(QApplication& app) {
     // again while its own handler waits in the message box, so another one reports.
     auto* user = new QTimer(&app);
     QObject::connect(user, &QTimer::timeout, [user] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == "ToolPickerForm" && top->isVisible() &&
-                !QApplication::activeModalWidget()) {
-                user->stop();
-                top->findChild<QListWidget*>("lb1")->clearSelection();
-                top->findChild<QPushButton*>("BitBtn1")->click();
-                return;
-            }
+        QWidget* picker = vorrel::test::WizardDriver::window("ToolPickerForm");
+        if (picker && picker->isVisible() && !QApplication::activeModalWidget()) {
+            user->stop();
+            picker->findChild<QListWidget*>("lb1")->clearSelection();
+            picker->findChild<QPushButton*>("BitBtn1")->click();
         }
     });
     user->start(20);
@@ -116,7 +114,8 @@ QPushButton* buttonCalled(QWidget* page, const QString& text) {
 
 // A click as the window system delivers it: to the window, which hands it to the widget.
 void clickInWindow(QWidget* page, QWidget* control, QPoint at) {
-    QTest::mouseClick(page->windowHandle(), Qt::LeftButton, {}, control->mapTo(page, at));
+    QWidget* window = page->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, control->mapTo(window, at));
 }
 
 // The user, while the host keeps the program waiting: Back does nothing, then `wayOut` ("cancel"
@@ -141,24 +140,18 @@ void leaveWhileWaiting(vorrel::TGradientForm* page, const QString& wayOut) {
 int runWaitingChild(QApplication& app, bool separateWindow, const QString& wayOut) {
     auto* user = new QTimer(&app);
     QObject::connect(user, &QTimer::timeout, [user, separateWindow] {
-        QWidget* options = nullptr;
-        QWidget* picker = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == "ToolPickerForm" && top->isVisible())
-                picker = top;
-            if (top->objectName() == "op1fm" && top->isVisible())
-                options = top;
-        }
-        if (picker) {
+        using vorrel::test::WizardDriver;
+        QWidget* options = WizardDriver::window("op1fm");
+        QWidget* picker = WizardDriver::window("ToolPickerForm");
+        if (picker && picker->isVisible()) {
             picker->findChild<QPushButton*>("BitBtn1")->click();
-        } else if (options) {
+        } else if (options && options->isVisible()) {
             user->stop();
             options->findChild<QRadioButton*>(separateWindow ? "item1" : "item0")->click();
             options->findChild<QPushButton*>("bb1")->click();
-            if (separateWindow)
-                for (QWidget* top : QApplication::topLevelWidgets())
-                    if (top->objectName() == "op1afm" && top->isVisible())
-                        top->findChild<QPushButton*>("bb1")->click();
+            if (QWidget* separate = WizardDriver::window("op1afm");
+                separateWindow && separate->isVisible())
+                separate->findChild<QPushButton*>("bb1")->click();
         }
     });
     user->start(20);
@@ -167,8 +160,9 @@ int runWaitingChild(QApplication& app, bool separateWindow, const QString& wayOu
     auto* reporter = new QTimer(&app);
     QObject::connect(reporter, &QTimer::timeout, [reporter, wayOut] {
         static int paintsBefore = -1;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* page = qobject_cast<vorrel::TGradientForm*>(top);
+        for (const QString& name : vorrel::test::kWindowNames) {
+            auto* page =
+                qobject_cast<vorrel::TGradientForm*>(vorrel::test::WizardDriver::window(name));
             if (!page || !page->isVisible() || page->objectName() == "ToolPickerForm")
                 continue;
             if (paintsBefore < 0) {

@@ -155,9 +155,9 @@ private slots:
         const CaptionLayout& layout = page->captionLayout();
         const QPoint origin = toQRect(layout.caption).topLeft();
         QTest::mouseClick(page, Qt::LeftButton, {}, origin + toQRect(layout.maximize).center());
-        QVERIFY(!page->isMinimized());
+        QVERIFY(!page->window()->isMinimized());
         QTest::mouseClick(page, Qt::LeftButton, {}, origin + toQRect(layout.minimize).center());
-        QTRY_VERIFY(page->isMinimized());
+        QTRY_VERIFY(page->window()->isMinimized());
         QVERIFY(!d.lifetime->ending());
         QTest::mouseClick(page, Qt::LeftButton, {}, origin + toQRect(layout.close).center());
         QVERIFY(d.lifetime->ending());

@@ -54,10 +54,12 @@ public:
         wizard->ensurePages();
     }
 
+    // A wizard window by its object name, in whichever top-level window shows it.
     static QWidget* window(const QString& name) {
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == name && qobject_cast<TGradientForm*>(top))
-                return top;
+            for (auto* form : top->findChildren<TGradientForm*>(Qt::FindDirectChildrenOnly))
+                if (form->objectName() == name)
+                    return form;
         return nullptr;
     }
 
