@@ -4,50 +4,105 @@
 #include "host/ServedCall.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QWindow>
 
 #include <exception>
 
 namespace vorrel {
 
-void QtAppWindows::minimize() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && !window->isMinimized()) {
-            window->showMinimized();
-            minimized_.append(window);
-        }
-    }
-}
-
 namespace {
 // Restores closer together than this are a loop.
 constexpr int kLoopGapMs = 1000;
 // How long windows restored in a loop stay on the screen before the program goes on.
 constexpr int kStayMs = 400;
+// How long a window shown again may take to reach the screen.
+constexpr int kMapMs = 2000;
+
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 } // namespace
 
+QtAppWindows::QtAppWindows(const ProgramLifetime* lifetime)
+    : lifetime_(lifetime), hideInstead_(onWayland()) {
+    lastRestore_.start();
+    grace_.setSingleShot(true);
+    grace_.callOnTimeout([this] { hideNow(); });
+}
+
+bool QtAppWindows::ending() const {
+    return lifetime_ && lifetime_->ending();
+}
+
+void QtAppWindows::minimize() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (window->isVisible() && !window->isMinimized() &&
+            (type == Qt::Window || type == Qt::Dialog))
+            candidates_.append(window);
+    }
+    if (hideInstead_) {
+        grace_.start(kWaylandGraceMs);
+        return;
+    }
+    for (const QPointer<QWidget>& window : std::as_const(candidates_)) {
+        window->showMinimized();
+        away_.append(window);
+    }
+    candidates_.clear();
+}
+
+void QtAppWindows::hideNow() {
+    for (const QPointer<QWidget>& window : std::as_const(candidates_)) {
+        if (window && window->isVisible()) {
+            window->hide();
+            away_.append(window);
+        }
+    }
+    candidates_.clear();
+}
+
 void QtAppWindows::restore() {
+    grace_.stop();
+    candidates_.clear();
     QList<QPointer<QWidget>> restored;
-    restored.swap(minimized_);
-    for (const QPointer<QWidget>& window : std::as_const(restored))
-        if (window)
+    restored.swap(away_);
+    for (const QPointer<QWidget>& window : std::as_const(restored)) {
+        if (!window)
+            continue;
+        if (hideInstead_) {
+            window->show();
+            window->activateWindow();
+        } else {
             window->showNormal();
+        }
+    }
     const bool looping = restoredBefore_ && lastRestore_.elapsed() < kLoopGapMs;
     restoredBefore_ = true;
-    // Nothing to stay for when the work in between failed or the program is ending.
-    const auto ending = [this] { return lifetime_ && lifetime_->ending(); };
-    if (looping && !restored.isEmpty() && std::uncaught_exceptions() == 0 && !ending()) {
-        QElapsedTimer shown;
-        shown.start();
-        // The windows must be back on the screen, and stay there for a moment.
-        waitServed(kLoopGapMs, [&] {
-            for (const QPointer<QWidget>& window : std::as_const(restored))
-                if (window && window->windowHandle() && !window->windowHandle()->isExposed())
-                    shown.restart();
-            return shown.elapsed() >= kStayMs || ending();
-        });
-    }
+    // Nothing to wait for when the work in between failed or the program is ending.
+    if (!restored.isEmpty() && std::uncaught_exceptions() == 0 && !ending())
+        waitUntilOnScreen(restored, looping);
     lastRestore_.restart();
+}
+
+// The windows must be back on the screen, and in a loop stay there for a moment.
+void QtAppWindows::waitUntilOnScreen(const QList<QPointer<QWidget>>& windows, bool looping) {
+    QElapsedTimer shown;
+    shown.start();
+    const auto allShown = [&] {
+        for (const QPointer<QWidget>& window : windows)
+            if (window && window->windowHandle() && !window->windowHandle()->isExposed())
+                return false;
+        return true;
+    };
+    waitServed(looping ? kLoopGapMs : kMapMs, [&] {
+        if (!allShown())
+            shown.restart();
+        else if (!looping)
+            return true;
+        return shown.elapsed() >= kStayMs || ending();
+    });
 }
 
 } // namespace vorrel
