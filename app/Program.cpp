@@ -22,14 +22,25 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 
 namespace vorrel {
 
 namespace {
-// The example pages, the help file and the pages written without a host live here.
+// The example pages and the help file live here.
 std::string programFolder() {
     return toStdString(QCoreApplication::applicationDirPath()) + "/";
+}
+
+// Where the folder picker starts: the folder the program was started in (the home folder, from
+// the desktop's menu), or the home folder when that one cannot be written. The program's own
+// folder is no place for the user's pages: installed, it is a system folder.
+std::string pickerFolder() {
+    const QFileInfo current(QDir::currentPath());
+    return toStdString(current.isDir() && current.isWritable() ? current.absoluteFilePath()
+                                                               : QDir::homePath());
 }
 } // namespace
 
@@ -58,7 +69,7 @@ int runProgram(QApplication& application) {
     QtAppWindows windows(&lifetime);
     QtFileOutput files;
     InsertionGenerator insertion(
-        {host, messages, clipboard, folderPicker, windows, files, programFolder()});
+        {host, messages, clipboard, folderPicker, windows, files, pickerFolder()});
 
     QtFilePicker filePicker(lifetime);
     QtHelp help(toQString(programFolder() + "vorrel.hlp"), messages);

@@ -72,7 +72,7 @@ void insertion(benchmark::State& run, vorrel::DisplayMethod method) {
     const auto state = animatedButtons(static_cast<std::size_t>(run.range(0)), method);
     MemoryPlatform platform;
     vorrel::InsertionGenerator generator(
-        {platform, platform, platform, platform, platform, platform, "/opt/vorrel/"});
+        {platform, platform, platform, platform, platform, platform, "/home/ann/"});
     for (auto _ : run) {
         vorrel::InsertionPlan plan;
         generator.generateInsertion(state, true, plan);

@@ -82,7 +82,7 @@ HostObject& InsertionGenerator::host() {
 void InsertionGenerator::writePage(const WizardState& state, bool noHost) {
     WriteSeparatePage(state, noHost ? nullptr : &host(),
                       {services_.folderPicker, services_.windows, services_.files,
-                       services_.messages, services_.programFolder});
+                       services_.messages, services_.pickerFolder});
 }
 
 void InsertionGenerator::planInCurrentPage(const WizardState& state, bool noHost,

@@ -22,7 +22,8 @@ struct InsertionServices {
     FolderPicker& folderPicker;
     AppWindows& windows;
     FileOutput& files;
-    std::string programFolder; // with its trailing "/"
+    // Where the folder picker starts: a folder the user can write.
+    std::string pickerFolder;
 };
 
 inline constexpr const char* kCouldNotConnect =

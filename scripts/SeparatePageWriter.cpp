@@ -10,10 +10,8 @@ namespace vorrel {
 namespace {
 
 std::string pagePathWithoutHost(const WizardState& state, PageWriterServices& services) {
-    // Without a choice there is no folder the user wants the page in: the program's own may
-    // hold files of its own.
-    const auto folder =
-        services.folderPicker.pickFolder(services.programFolder, kSaveLocationTitle);
+    // Without a choice there is no folder the user wants the page in.
+    const auto folder = services.folderPicker.pickFolder(services.pickerFolder, kSaveLocationTitle);
     if (!folder)
         throw Declined{};
     return joinFolderAndName(*folder, state.pageFileName);

@@ -17,7 +17,8 @@ struct PageWriterServices {
     AppWindows& windows;
     FileOutput& files;
     MessageBoxes& messages;
-    std::string programFolder; // with its trailing "/"
+    // Where the folder picker starts: a folder the user can write.
+    std::string pickerFolder;
 };
 
 inline constexpr const char* kSaveLocationTitle = "Select save file location";

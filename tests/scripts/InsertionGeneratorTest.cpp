@@ -19,7 +19,7 @@ protected:
     test::RecordingLink link{log};
     test::RecordingPlatform platform{log};
     InsertionGenerator generator{
-        {link, platform, platform, platform, platform, platform, "/opt/vorrel/"}};
+        {link, platform, platform, platform, platform, platform, "/home/ann/"}};
     InsertionPlan plan;
     WizardState state;
 
@@ -241,8 +241,8 @@ TEST_F(InsertionGeneratorTest, ButtonOpensWindowWritesThePageThenInsertsTheLaunc
     log.clear();
     run(true);
     EXPECT_EQ(log,
-              (EventLog{"pick folder from /opt/vorrel/ titled Select save file location",
-                        "create /opt/vorrel/Tim.htm", "commit /opt/vorrel/Tim.htm", "clipboard",
+              (EventLog{"pick folder from /home/ann/ titled Select save file location",
+                        "create /home/ann/Tim.htm", "commit /home/ann/Tim.htm", "clipboard",
                         "information: The HTML has been copied to the clipboard."}));
     EXPECT_EQ(platform.clipboard,
               "\r\n<!-- Copy this HTML into the <BODY> section of your HTML file -->\r\n" +

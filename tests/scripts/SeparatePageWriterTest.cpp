@@ -26,7 +26,7 @@ protected:
     WizardState state;
 
     PageWriterServices services() {
-        return {platform, platform, platform, platform, "/opt/vorrel/"};
+        return {platform, platform, platform, platform, "/home/ann/"};
     }
 
     void use(ScriptTool tool, std::string caption) {
@@ -148,7 +148,7 @@ TEST_F(SeparatePageWriterTest, AnimatedButtonsPageWithoutHostNotesTheUploadInThe
               animatedButtonsPage(warning, "// These files need to be uploaded\r\n"
                                            "// /img/home.gif;/img/home_on.gif;/pics/"
                                            "news.gif;/pics/news_on.gif;\r\n"));
-    EXPECT_EQ(log, (EventLog{"pick folder from /opt/vorrel/ titled Select save file location",
+    EXPECT_EQ(log, (EventLog{"pick folder from /home/ann/ titled Select save file location",
                              "create /home/u/www/page.htm", "minimize", "restore",
                              "commit /home/u/www/page.htm"}));
 }
