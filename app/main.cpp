@@ -4,24 +4,23 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
-// Without a display Qt gives up inside the application's construction with a fatal message that
-// blames the installation. This says what is missing instead, in one sentence, and ends the
-// program with code 1, as any other failure to start does.
+// While the application starts, Qt says why no window system plugin could start, in lines of its
+// own and in a fatal one; all of them pass unchanged. After the fatal one this adds what the user
+// can do, in one sentence, and ends the program with code 1, as any other failure to start does.
 void startupMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtFatalMsg) {
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+    if (type != QtFatalMsg)
+        return;
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         std::fprintf(stderr, "Vorrel needs a graphical display: set DISPLAY or WAYLAND_DISPLAY "
                              "to a running one (for example start Xvfb :99 and use "
                              "DISPLAY=:99).\n");
-        std::_Exit(1);
-    }
-    // The platform's own complaints about the display would only repeat that sentence.
-    if (context.category && std::strncmp(context.category, "qt.qpa", 6) == 0)
-        return;
-    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+    else
+        std::fprintf(stderr, "Vorrel could not open its windows: Qt's reason is above.\n");
+    std::_Exit(1);
 }
 
 } // namespace
