@@ -18,14 +18,15 @@ constexpr int kLoopGapMs = 1000;
 constexpr int kStayMs = 400;
 // How long a window shown again may take to reach the screen.
 constexpr int kMapMs = 2000;
-
-bool onWayland() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
 } // namespace
 
-QtAppWindows::QtAppWindows(const ProgramLifetime* lifetime)
-    : lifetime_(lifetime), hideInstead_(onWayland()) {
+QtAppWindows::MakeWay QtAppWindows::forThisWindowSystem() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ? MakeWay::Hide
+                                                                                : MakeWay::Minimize;
+}
+
+QtAppWindows::QtAppWindows(const ProgramLifetime* lifetime, MakeWay way)
+    : lifetime_(lifetime), hideInstead_(way == MakeWay::Hide) {
     lastRestore_.start();
     grace_.setSingleShot(true);
     grace_.callOnTimeout([this] { hideNow(); });

@@ -26,8 +26,13 @@ class ProgramLifetime;
 // Cancel or the close box.
 class QtAppWindows : public AppWindows {
 public:
+    enum class MakeWay { Minimize, Hide };
+    // Minimize, or Hide on Wayland.
+    static MakeWay forThisWindowSystem();
+
     // `lifetime`, when given: a program that is ending does not stop for its windows.
-    explicit QtAppWindows(const ProgramLifetime* lifetime = nullptr);
+    explicit QtAppWindows(const ProgramLifetime* lifetime = nullptr,
+                          MakeWay way = forThisWindowSystem());
     void minimize() override;
     void restore() override;
 

@@ -2,6 +2,8 @@
 // and a missing file or topic is said in words, never a crash.
 
 #include "app/QtHelp.h"
+#include "chrome/DialogParent.h"
+#include "chrome/WizardFrame.h"
 #include "support/FakeServices.h"
 
 #include <QTemporaryDir>
@@ -33,6 +35,20 @@ private slots:
         QVERIFY(window && window->isVisible());
         QVERIFY(!window->isModal());
         QVERIFY(window->toPlainText().contains("Animated Button List Builder"));
+    }
+
+    // Qt makes the What's This text without a parent; a Wayland compositor would put it anywhere.
+    void whatsThisOpensOverTheWizardsWindow() {
+        WizardFrame wizardWindow;
+        wizardWindow.show();
+        QCOMPARE(dialogParent(), &wizardWindow);
+        test::RecordingMessageBoxes messages;
+        QtHelp help(shippedHelpFile(), messages);
+        help.showPopupAt(8, 40, 40);
+        QWidget* popup = QApplication::activePopupWidget();
+        QVERIFY(popup && popup->windowHandle());
+        QCOMPARE(popup->windowHandle()->transientParent(), wizardWindow.windowHandle());
+        popup->close();
     }
 
     void aMissingFileOrTopicIsSaid() {

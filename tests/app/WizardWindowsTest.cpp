@@ -1,4 +1,5 @@
 #include "app/PostedMessage.h"
+#include "app/QtAppWindows.h"
 #include "app/ToolPickerForm.h"
 #include "chrome/RadioItems.h"
 #include "support/WizardDriver.h"
@@ -19,6 +20,22 @@ using vorrel::test::kWindowNames;
 using vorrel::test::WizardDriver;
 
 Q_DECLARE_METATYPE(vorrel::WizardWindow)
+Q_DECLARE_METATYPE(vorrel::QtAppWindows::MakeWay)
+
+namespace {
+// Counts the times a window is hidden.
+class HideCounter : public QObject {
+public:
+    explicit HideCounter(QWidget* window) { window->installEventFilter(this); }
+    int hides = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        hides += event->type() == QEvent::Hide && !event->spontaneous();
+        return false;
+    }
+};
+} // namespace
 
 class WizardWindowsTest : public QObject {
     Q_OBJECT
@@ -306,6 +323,49 @@ private slots:
                          "popup " + std::to_string(control->property("tag").toInt()) + " at " +
                          std::to_string(centre.x()) + "," + std::to_string(centre.y())});
         }
+    }
+
+    // Around a host call the wizard's window gets out of the way and comes back as it was, with
+    // the page and what was typed on it. A Wayland window that comes back cannot be put back in
+    // its place, so it goes only once the host keeps the program waiting.
+    void theWizardMakesWayForTheHostAndComesBackAsItWas_data() {
+        QTest::addColumn<QtAppWindows::MakeWay>("way");
+        QTest::addColumn<bool>("hostWaits");
+        QTest::addColumn<int>("hides");
+        QTest::newRow("X11") << QtAppWindows::MakeWay::Minimize << false << 0;
+        QTest::newRow("Wayland, a host that keeps it waiting")
+            << QtAppWindows::MakeWay::Hide << true << 1;
+        QTest::newRow("Wayland, a host that answers at once")
+            << QtAppWindows::MakeWay::Hide << false << 0;
+    }
+
+    void theWizardMakesWayForTheHostAndComesBackAsItWas() {
+        QFETCH(QtAppWindows::MakeWay, way);
+        QFETCH(bool, hostWaits);
+        QFETCH(int, hides);
+        QVERIFY(d.press("ToolPickerForm/BitBtn1"));
+        QWidget* window = d.window("op1fm")->window();
+        // The page starts on the first control of its tab order, and keeps the last one used.
+        QCOMPARE(window->focusWidget(), d.control("op1fm/bb1"));
+        QVERIFY(d.type("op1fm/e1", "Typed"));
+        const QPoint at = window->pos();
+        HideCounter counter(window);
+
+        QtAppWindows windows(nullptr, way);
+        windows.minimize();
+        if (way == QtAppWindows::MakeWay::Minimize)
+            QVERIFY(window->isMinimized());
+        if (hostWaits)
+            QTRY_VERIFY(!window->isVisible());
+        windows.restore();
+
+        QVERIFY(window->isVisible() && !window->isMinimized());
+        QCOMPARE(counter.hides, hides);
+        QCOMPARE(d.visibleWindows(), QStringList{"op1fm"});
+        QCOMPARE(d.text("op1fm/e1"), QString("Typed"));
+        QCOMPARE(window->focusWidget(), d.control("op1fm/e1"));
+        if (way == QtAppWindows::MakeWay::Minimize || !hostWaits)
+            QCOMPARE(window->pos(), at);
     }
 
     void optionsBackFollowsTheLastBuilderShown() {

@@ -48,7 +48,7 @@ plugin_deb=$(ls "$work"/package/vorrel-kate-plugin_*.deb)
 dpkg-deb -c "$plugin_deb" | grep -q " \.$kate_plugins/vorrelhost.so$" ||
     fail "the Kate plugin's package does not put it in $kate_plugins"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6dbus6 libglib2.0-0 qt6-qpa-plugins; do
+for library in libqt6widgets6 libqt6dbus6 libglib2.0-0 qt6-qpa-plugins qt6-wayland wl-clipboard; do
     [[ "$depends" == *"$library"* ]] || fail "the package does not depend on $library: $depends"
 done
 dpkg-deb -x "$deb" "$work/root"
