@@ -21,15 +21,16 @@ constexpr int kMapMs = 2000;
 } // namespace
 
 QtAppWindows::MakeWay QtAppWindows::forThisWindowSystem() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ? MakeWay::Hide
-                                                                                : MakeWay::Minimize;
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+               ? MakeWay::MinimizeThenReshow
+               : MakeWay::Minimize;
 }
 
 QtAppWindows::QtAppWindows(const ProgramLifetime* lifetime, MakeWay way)
-    : lifetime_(lifetime), hideInstead_(way == MakeWay::Hide) {
+    : lifetime_(lifetime), reshow_(way == MakeWay::MinimizeThenReshow) {
     lastRestore_.start();
     grace_.setSingleShot(true);
-    grace_.callOnTimeout([this] { hideNow(); });
+    grace_.callOnTimeout([this] { minimizeNow(); });
 }
 
 bool QtAppWindows::ending() const {
@@ -43,21 +44,16 @@ void QtAppWindows::minimize() {
             (type == Qt::Window || type == Qt::Dialog))
             candidates_.append(window);
     }
-    if (hideInstead_) {
+    if (reshow_)
         grace_.start(kWaylandGraceMs);
-        return;
-    }
-    for (const QPointer<QWidget>& window : std::as_const(candidates_)) {
-        window->showMinimized();
-        away_.append(window);
-    }
-    candidates_.clear();
+    else
+        minimizeNow();
 }
 
-void QtAppWindows::hideNow() {
+void QtAppWindows::minimizeNow() {
     for (const QPointer<QWidget>& window : std::as_const(candidates_)) {
         if (window && window->isVisible()) {
-            window->hide();
+            window->showMinimized();
             away_.append(window);
         }
     }
@@ -72,12 +68,9 @@ void QtAppWindows::restore() {
     for (const QPointer<QWidget>& window : std::as_const(restored)) {
         if (!window)
             continue;
-        if (hideInstead_) {
-            window->show();
-            window->activateWindow();
-        } else {
-            window->showNormal();
-        }
+        if (reshow_)
+            window->hide();
+        window->showNormal();
     }
     const bool looping = restoredBefore_ && lastRestore_.elapsed() < kLoopGapMs;
     restoredBefore_ = true;

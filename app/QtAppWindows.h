@@ -15,10 +15,11 @@ class ProgramLifetime;
 // Gets the program's visible windows out of the host's way and brings back exactly those.
 //
 // Where the window system lets a program undo it (X11) they are minimised and shown normal
-// again. A Wayland client cannot bring back a window it has minimised, so there they are hidden
-// and shown again instead; and since a Wayland compositor places a window shown again where it
-// likes, they are hidden only once the host has kept the program waiting for a moment (a user in
-// its Save As box): a host that answers at once never makes them move.
+// again. A Wayland client cannot bring back a window it has minimised, so there they are
+// minimised (the user can still bring them back from the desktop, to reach Cancel) and then
+// hidden and shown again, which the compositor cannot refuse. A Wayland compositor places a window
+// shown again where it likes, so they go only once the host has kept the program waiting for a
+// moment (a user in its Save As box): a host that answers at once never makes them move.
 //
 // Once back, the windows are on the screen before the program goes on, so that a question asked
 // next opens over them. When they come back again soon after they last did (a host that asks to
@@ -26,8 +27,8 @@ class ProgramLifetime;
 // Cancel or the close box.
 class QtAppWindows : public AppWindows {
 public:
-    enum class MakeWay { Minimize, Hide };
-    // Minimize, or Hide on Wayland.
+    enum class MakeWay { Minimize, MinimizeThenReshow };
+    // Minimize, or MinimizeThenReshow on Wayland.
     static MakeWay forThisWindowSystem();
 
     // `lifetime`, when given: a program that is ending does not stop for its windows.
@@ -40,12 +41,12 @@ public:
     static constexpr int kWaylandGraceMs = 300;
 
 private:
-    void hideNow();
+    void minimizeNow();
     void waitUntilOnScreen(const QList<QPointer<QWidget>>& windows, bool looping);
     bool ending() const;
 
     const ProgramLifetime* lifetime_;
-    const bool hideInstead_;
+    const bool reshow_;
     // The windows asked to make way, and those that did.
     QList<QPointer<QWidget>> candidates_;
     QList<QPointer<QWidget>> away_;

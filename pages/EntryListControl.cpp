@@ -6,18 +6,19 @@ namespace vorrel {
 
 EntryListControl::EntryListControl(QListWidget* list, std::function<void()> remove,
                                    std::function<void(int delta)> move)
-    : QObject(list), list_(list), remove_(std::move(remove)), move_(std::move(move)) {
+    : QObject(list), list_(list), menu_(new QMenu(list)), remove_(std::move(remove)),
+      move_(std::move(move)) {
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->installEventFilter(this);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list_, &QWidget::customContextMenuRequested, this, &EntryListControl::showMenu);
 
-    menu_.setObjectName(list_->objectName() + QStringLiteral("Menu"));
-    QAction* deleteAction = menu_.addAction(tr("Delete"), this, [this] { remove_(); });
+    menu_->setObjectName(list_->objectName() + QStringLiteral("Menu"));
+    QAction* deleteAction = menu_->addAction(tr("Delete"), this, [this] { remove_(); });
     deleteAction->setObjectName(QStringLiteral("Delete"));
     deleteAction->setShortcut(QKeySequence::Delete);
-    menu_.addAction(tr("Move Up"), this, [this] { move_(-1); })->setObjectName("MoveUp");
-    menu_.addAction(tr("Move Down"), this, [this] { move_(+1); })->setObjectName("MoveDown");
+    menu_->addAction(tr("Move Up"), this, [this] { move_(-1); })->setObjectName("MoveUp");
+    menu_->addAction(tr("Move Down"), this, [this] { move_(+1); })->setObjectName("MoveDown");
 }
 
 int EntryListControl::selectedRow() const {
@@ -47,11 +48,11 @@ void EntryListControl::showMenu(const QPoint& at) {
     if (QListWidgetItem* item = list_->itemAt(at))
         select(list_->row(item));
     const int row = selectedRow();
-    const QList<QAction*> actions = menu_.actions();
+    const QList<QAction*> actions = menu_->actions();
     actions[0]->setEnabled(row >= 0);
     actions[1]->setEnabled(row > 0);
     actions[2]->setEnabled(row >= 0 && row + 1 < list_->count());
-    menu_.popup(list_->viewport()->mapToGlobal(at));
+    menu_->popup(list_->viewport()->mapToGlobal(at));
 }
 
 } // namespace vorrel

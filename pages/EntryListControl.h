@@ -54,9 +54,10 @@ private:
     void showMenu(const QPoint& at);
 
     QListWidget* list_;
+    // A child of the list, so that it opens over the wizard's window.
+    QMenu* menu_;
     std::function<void()> remove_;
     std::function<void(int)> move_;
-    QMenu menu_;
 };
 
 } // namespace vorrel

@@ -326,17 +326,17 @@ private slots:
     }
 
     // Around a host call the wizard's window gets out of the way and comes back as it was, with
-    // the page and what was typed on it. A Wayland window that comes back cannot be put back in
-    // its place, so it goes only once the host keeps the program waiting.
+    // the page and what was typed on it. A Wayland window comes back by being shown again, which
+    // loses its place, so it goes only once the host keeps the program waiting.
     void theWizardMakesWayForTheHostAndComesBackAsItWas_data() {
         QTest::addColumn<QtAppWindows::MakeWay>("way");
         QTest::addColumn<bool>("hostWaits");
         QTest::addColumn<int>("hides");
         QTest::newRow("X11") << QtAppWindows::MakeWay::Minimize << false << 0;
         QTest::newRow("Wayland, a host that keeps it waiting")
-            << QtAppWindows::MakeWay::Hide << true << 1;
+            << QtAppWindows::MakeWay::MinimizeThenReshow << true << 1;
         QTest::newRow("Wayland, a host that answers at once")
-            << QtAppWindows::MakeWay::Hide << false << 0;
+            << QtAppWindows::MakeWay::MinimizeThenReshow << false << 0;
     }
 
     void theWizardMakesWayForTheHostAndComesBackAsItWas() {
@@ -353,10 +353,10 @@ private slots:
 
         QtAppWindows windows(nullptr, way);
         windows.minimize();
-        if (way == QtAppWindows::MakeWay::Minimize)
-            QVERIFY(window->isMinimized());
-        if (hostWaits)
-            QTRY_VERIFY(!window->isVisible());
+        if (way == QtAppWindows::MakeWay::Minimize || hostWaits)
+            QTRY_VERIFY(window->isMinimized());
+        else
+            QVERIFY(!window->isMinimized());
         windows.restore();
 
         QVERIFY(window->isVisible() && !window->isMinimized());
