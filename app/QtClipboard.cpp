@@ -1,11 +1,13 @@
 #include "app/QtClipboard.h"
 
 #include "app/KeeperProcess.h"
+#include "app/WaylandCompositor.h"
 #include "chrome/QtText.h"
 
 #include <QClipboard>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <chrono>
@@ -20,6 +22,10 @@ using namespace std::chrono_literals;
 // How long the end of the program waits for a keeper to take the text over. A keeper that is
 // slower still takes it, but no longer without a gap.
 constexpr auto handOverTime = 5s;
+
+// The Wayland protocol that lets a client without a window own the clipboard. wl-copy would
+// otherwise open a window of its own to get the keyboard's focus for a moment.
+constexpr const char* dataControl = "zwlr_data_control_manager_v1";
 
 // Serves the program's events until `done` holds or the time is up. The timer wakes the loop to
 // look at the keeper's process, which sends no event.
@@ -46,9 +52,28 @@ void QtClipboard::setText(const std::string& text) {
 void QtClipboard::keepAfterExit(const QString& keeper) {
     if (text_.empty() || !ownsClipboard())
         return;
+    // A Wayland session keeps the text on the Wayland side, where both its own programs and
+    // XWayland's find it, also when Vorrel is an X client there.
+    if (WaylandCompositor::inSession() && handToWaylandKeeper())
+        return;
     if (qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
         handToX11Keeper(keeper);
-    // Elsewhere (Wayland, no display) nothing outlives the program's own offer.
+    // Elsewhere (native Wayland without data-control, such as GNOME Shell, which keeps the text
+    // itself) nothing outlives the program's own offer.
+}
+
+// wl-copy leaves its first process once the compositor holds its offer and goes on in the
+// background. The type is given, so that text that looks like HTML is still offered as text.
+bool QtClipboard::handToWaylandKeeper() {
+    const QString wlCopy = QStandardPaths::findExecutable(QStringLiteral("wl-copy"));
+    if (wlCopy.isEmpty() || !WaylandCompositor::offers(dataControl, 2s))
+        return false;
+    KeeperProcess copy;
+    if (!copy.start(wlCopy, {QStringLiteral("--type"), QStringLiteral("text/plain;charset=utf-8")},
+                    text_))
+        return false;
+    serveUntil([&copy] { return copy.exitCode().has_value(); }, handOverTime);
+    return copy.exitCode() == 0;
 }
 
 // The keeper owns the selection once the program has lost it.
