@@ -1,69 +1,45 @@
 #include "app/QtClipboard.h"
 
+#include "app/KeeperProcess.h"
+#include "app/WaylandCompositor.h"
 #include "chrome/QtText.h"
 
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
+#include <QStandardPaths>
+#include <QTimer>
 
-#include <fcntl.h>
-#include <unistd.h>
-#include <xcb/xcb.h>
+#include <chrono>
+#include <functional>
 
 namespace vorrel {
 
 namespace {
 
-// Whether an X11 clipboard manager owns the CLIPBOARD_MANAGER selection.
-bool clipboardManagerRuns(xcb_connection_t* connection) {
-    static const char name[] = "CLIPBOARD_MANAGER";
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 1, sizeof name - 1, name), nullptr);
-    if (!atom)
-        return false;
-    const bool named = atom->atom != XCB_ATOM_NONE;
-    xcb_get_selection_owner_reply_t* owner =
-        named ? xcb_get_selection_owner_reply(
-                    connection, xcb_get_selection_owner(connection, atom->atom), nullptr)
-              : nullptr;
-    const bool runs = owner && owner->owner != XCB_NONE;
-    free(owner);
-    free(atom);
-    return runs;
+using namespace std::chrono_literals;
+
+// How long the end of the program waits for a keeper to take the text over. A keeper that is
+// slower still takes it, but no longer without a gap.
+constexpr auto handOverTime = 5s;
+
+// The Wayland protocol that lets a client without a window own the clipboard. wl-copy would
+// otherwise open a window of its own to get the keyboard's focus for a moment.
+constexpr const char* dataControl = "zwlr_data_control_manager_v1";
+
+// Serves the program's events until `done` holds or the time is up. The timer wakes the loop to
+// look at the keeper's process, which sends no event.
+void serveUntil(const std::function<bool()>& done, std::chrono::milliseconds bound) {
+    const QDeadlineTimer deadline(bound);
+    QTimer wake;
+    wake.start(20);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents |
+                                        QEventLoop::ExcludeUserInputEvents);
 }
 
-// Starts `program` in a session of its own with `text` on its standard input.
-void startWithInput(const QByteArray& program, const std::string& text) {
-    int pipe[2];
-    if (::pipe2(pipe, O_CLOEXEC) != 0)
-        return;
-    // Opened before the split: only plain system calls are safe in the child.
-    const int nothing = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::setsid();
-        ::dup2(pipe[0], STDIN_FILENO);
-        // It outlives the program: it must not hold the program's output open for whoever
-        // reads it.
-        if (nothing >= 0) {
-            ::dup2(nothing, STDOUT_FILENO);
-            ::dup2(nothing, STDERR_FILENO);
-        }
-        char* const argv[] = {const_cast<char*>(program.constData()), nullptr};
-        ::execv(program.constData(), argv);
-        ::_exit(127);
-    }
-    ::close(pipe[0]);
-    if (nothing >= 0)
-        ::close(nothing);
-    if (pid > 0) {
-        for (std::size_t written = 0; written < text.size();) {
-            const ssize_t n = ::write(pipe[1], text.data() + written, text.size() - written);
-            if (n <= 0)
-                break;
-            written += std::size_t(n);
-        }
-    }
-    ::close(pipe[1]);
+bool ownsClipboard() {
+    return QGuiApplication::clipboard()->ownsClipboard();
 }
 
 } // namespace
@@ -74,13 +50,39 @@ void QtClipboard::setText(const std::string& text) {
 }
 
 void QtClipboard::keepAfterExit(const QString& keeper) {
-    if (text_.empty() || !QGuiApplication::clipboard()->ownsClipboard())
+    if (text_.empty() || !ownsClipboard())
         return;
-    // Elsewhere (Wayland, no display) nothing outlives the program's own offer.
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || clipboardManagerRuns(x11->connection()))
+    // A Wayland session keeps the text on the Wayland side, where both its own programs and
+    // XWayland's find it, also when Vorrel is an X client there.
+    if (WaylandCompositor::inSession() && handToWaylandKeeper())
         return;
-    startWithInput(keeper.toLocal8Bit(), text_);
+    if (qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+        handToX11Keeper(keeper);
+    // Elsewhere (native Wayland without data-control, such as GNOME Shell, which keeps the text
+    // itself) nothing outlives the program's own offer.
+}
+
+// wl-copy leaves its first process once the compositor holds its offer and goes on in the
+// background. The type is given, so that text that looks like HTML is still offered as text.
+bool QtClipboard::handToWaylandKeeper() {
+    const QString wlCopy = QStandardPaths::findExecutable(QStringLiteral("wl-copy"));
+    if (wlCopy.isEmpty() || !WaylandCompositor::offers(dataControl, 2s))
+        return false;
+    KeeperProcess copy;
+    if (!copy.start(wlCopy, {QStringLiteral("--type"), QStringLiteral("text/plain;charset=utf-8")},
+                    text_))
+        return false;
+    serveUntil([&copy] { return copy.exitCode().has_value(); }, handOverTime);
+    return copy.exitCode() == 0;
+}
+
+// The keeper owns the selection once the program has lost it.
+void QtClipboard::handToX11Keeper(const QString& keeper) {
+    KeeperProcess process;
+    if (!process.start(keeper, {}, text_))
+        return;
+    serveUntil([&process] { return !ownsClipboard() || process.exitCode().has_value(); },
+               handOverTime);
 }
 
 } // namespace vorrel

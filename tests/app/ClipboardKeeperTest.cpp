@@ -1,5 +1,6 @@
-// The text put on the clipboard stays there after the program has ended, on an X display of
-// the test's own without a clipboard manager, until another program takes the clipboard.
+// The text put on the clipboard stays there after the program has ended, on an X display of the
+// test's own: kept by vorrel-clipboard until another program takes the clipboard, or by a
+// clipboard manager once it has really taken the text over.
 
 #include "app/QtClipboard.h"
 
@@ -7,13 +8,23 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "support/EndProcess.h"
+#include "support/FakeClipboardManager.h"
 #include "support/XvfbDisplay.h"
 
-#include <csignal>
+#include <map>
 
 namespace {
 
 constexpr const char* kChild = "--clipboard-child";
+constexpr const char* kManager = "--manager-child";
+
+using Answer = vorrel::test::FakeClipboardManager::Answer;
+
+const std::map<QByteArray, Answer> answers = {{"saves", Answer::Saves},
+                                              {"refuses", Answer::Refuses},
+                                              {"silent", Answer::Silent},
+                                              {"unread", Answer::SaysSavedUnread}};
 
 QString binDir() {
     return QProcessEnvironment::systemEnvironment().value("VORREL_BIN_DIR");
@@ -35,6 +46,14 @@ class ClipboardKeeperTest : public QObject {
 
     vorrel::test::XvfbDisplay xvfb;
     QString display;
+
+    QProcessEnvironment onDisplay() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.remove("WAYLAND_DISPLAY");
+        return env;
+    }
 
     QString clipboard() {
         QProcess xclip;
@@ -59,6 +78,12 @@ class ClipboardKeeperTest : public QObject {
         return false;
     }
 
+    // What the manager has reported so far, a line each.
+    static QList<QByteArray> said(QProcess& manager, QByteArray& lines) {
+        lines += manager.readAllStandardOutput();
+        return lines.split('\n');
+    }
+
 private slots:
     void initTestCase() {
         display = xvfb.start();
@@ -67,33 +92,66 @@ private slots:
 
     void cleanupTestCase() { xvfb.stop(); }
 
-    void theTextOutlivesTheProgramUntilAnotherTakesTheClipboard() {
+    void theTextOutlivesTheProgram_data() {
+        QTest::addColumn<QByteArray>("manager");
+        QTest::addColumn<bool>("keeperLeaves");
+        QTest::newRow("no clipboard manager") << QByteArray() << false;
+        QTest::newRow("a manager that saves the text") << QByteArray("saves") << true;
+        QTest::newRow("a manager that refuses") << QByteArray("refuses") << false;
+        QTest::newRow("a manager that never answers") << QByteArray("silent") << false;
+        QTest::newRow("a manager that says yes without reading the text")
+            << QByteArray("unread") << false;
+    }
+
+    void theTextOutlivesTheProgram() {
+        QFETCH(QByteArray, manager);
+        QFETCH(bool, keeperLeaves);
         const QString text = "<!-- Grüße -->\r\n<SCRIPT>\"x\"</SCRIPT>\r\n";
+
+        QProcess fakeManager;
+        QByteArray reports;
+        if (!manager.isEmpty()) {
+            fakeManager.setProcessEnvironment(onDisplay());
+            fakeManager.start(QCoreApplication::applicationFilePath(), {kManager, manager});
+            QTRY_VERIFY_WITH_TIMEOUT(said(fakeManager, reports).contains("ready"), 15000);
+        }
         QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display);
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        program.setProcessEnvironment(env);
+        program.setProcessEnvironment(onDisplay());
         program.start(QCoreApplication::applicationFilePath(), {kChild, text});
         QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitCode(), 0);
 
         QTRY_COMPARE_WITH_TIMEOUT(clipboard(), text, 15000);
-        QVERIFY(keeperRuns());
-        QProcess other;
-        other.start("xclip", {"-display", display, "-selection", "clipboard", "-i"});
-        other.write("something else");
-        other.closeWriteChannel();
-        QTRY_VERIFY_WITH_TIMEOUT(!keeperRuns(), 15000);
-        QCOMPARE(clipboard(), QString("something else"));
-        other.kill();
-        other.waitForFinished(2000);
+        if (!manager.isEmpty())
+            QTRY_VERIFY_WITH_TIMEOUT(
+                said(fakeManager, reports).contains(manager == "silent" ? "asked" : "answered"),
+                15000);
+        if (keeperLeaves) {
+            QTRY_VERIFY_WITH_TIMEOUT(!keeperRuns(), 15000);
+            QCOMPARE(clipboard(), text);
+        } else {
+            QVERIFY(keeperRuns());
+            QProcess other;
+            other.start("xclip", {"-display", display, "-selection", "clipboard", "-i"});
+            other.write("something else");
+            other.closeWriteChannel();
+            QTRY_VERIFY_WITH_TIMEOUT(!keeperRuns(), 15000);
+            QCOMPARE(clipboard(), QString("something else"));
+            vorrel::test::endProcess(other, 2000);
+        }
+        // Asked once, by the keeper: neither the program nor the keeper waits for the manager
+        // as it ends.
+        if (!manager.isEmpty())
+            QCOMPARE(said(fakeManager, reports).count("asked"), 1);
+        vorrel::test::endProcess(fakeManager, 2000);
     }
 };
 
 int main(int argc, char** argv) {
     if (argc > 2 && QByteArray(argv[1]) == kChild)
         return runChild(argc, argv);
+    if (argc > 2 && QByteArray(argv[1]) == kManager && answers.count(argv[2]))
+        return vorrel::test::FakeClipboardManager::run(answers.at(argv[2]));
     QCoreApplication application(argc, argv);
     ClipboardKeeperTest test;
     return QTest::qExec(&test, argc, argv);
