@@ -21,11 +21,13 @@ inline QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A shell script that writes its environment to `path` once it runs, whole or not at all: a
-// compositor starts it when its displays are ready, with their names in the environment.
-inline QByteArray environmentReport(const QString& path) {
+// A shell script that runs `first`, then writes its environment to `path`, whole or not at
+// all: a compositor starts it when its displays are ready, with their names in the
+// environment.
+inline QByteArray environmentReport(const QString& path, const QByteArray& first = {}) {
     const QByteArray quoted = "'" + path.toUtf8() + "'";
-    return "#!/bin/sh\nenv > " + quoted + ".part && mv " + quoted + ".part " + quoted + "\n";
+    return "#!/bin/sh\n" + first + "env > " + quoted + ".part && mv " + quoted + ".part " + quoted +
+           "\n";
 }
 
 } // namespace vorrel::test

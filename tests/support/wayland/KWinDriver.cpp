@@ -101,12 +101,7 @@ QString KWinDriver::start(SessionContext& context) {
 
     QProcessEnvironment inputEnv = context.baseEnvironment();
     inputEnv.insert(QStringLiteral("WAYLAND_DISPLAY"), waylandDisplay_);
-    if (!input_.start(QStringLiteral(VORREL_KWIN_FAKE_INPUT), {}, inputEnv,
-                      QProcess::ForwardedErrorChannel))
-        return QStringLiteral("kwin-fake-input did not start");
-    QProcess& input = input_.process();
-    if (!QTest::qWaitFor([&] { return input.canReadLine() || !input_.running(); }, 10000) ||
-        !input.readLine().startsWith("ready 4"))
+    if (input_.start(QStringLiteral(VORREL_KWIN_FAKE_INPUT), {}, inputEnv) != "ready 4")
         return QStringLiteral("KWin's fake input is not there (version 4 is needed)");
     return {};
 }
@@ -126,29 +121,21 @@ QProcessEnvironment KWinDriver::xEnvironment() const {
     return env;
 }
 
-bool KWinDriver::send(const QByteArray& command) {
-    QProcess& input = input_.process();
-    if (!input_.running() || input.write(command + '\n') < 0)
-        return false;
-    if (!QTest::qWaitFor([&] { return input.canReadLine() || !input_.running(); }, 5000))
-        return false;
-    return input.readLine().trimmed() == "ok";
-}
-
 bool KWinDriver::movePointer(QPoint to) {
-    return send(QStringLiteral("move %1 %2").arg(to.x()).arg(to.y()).toLatin1());
+    return input_.send(QStringLiteral("move %1 %2").arg(to.x()).arg(to.y()).toLatin1());
 }
 
 bool KWinDriver::button(int evdevCode, bool pressed) {
-    return send(QStringLiteral("button %1 %2").arg(evdevCode).arg(pressed ? 1 : 0).toLatin1());
+    return input_.send(
+        QStringLiteral("button %1 %2").arg(evdevCode).arg(pressed ? 1 : 0).toLatin1());
 }
 
 bool KWinDriver::keys(const QList<KeyEvent>& events) {
     for (const KeyEvent& event : events)
-        if (!send(QStringLiteral("key %1 %2")
-                      .arg(event.key.evdev)
-                      .arg(event.pressed ? 1 : 0)
-                      .toLatin1()))
+        if (!input_.send(QStringLiteral("key %1 %2")
+                             .arg(event.key.evdev)
+                             .arg(event.pressed ? 1 : 0)
+                             .toLatin1()))
             return false;
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/wayland/CompositorDriver.h"
+#include "support/wayland/InputClient.h"
 #include "support/wayland/ProcessGroup.h"
 
 #include <QObject>
@@ -45,13 +46,12 @@ public:
     std::optional<QList<ToplevelWindow>> windows() override;
 
 private:
-    bool send(const QByteArray& command);
     // Runs the report script once; the report's JSON, or nothing when KWin did not answer.
     std::optional<QByteArray> query();
 
     SessionContext* context_ = nullptr;
     ProcessGroup kwin_;
-    ProcessGroup input_;
+    InputClient input_;
     KWinReports reports_;
     QString waylandDisplay_;
     QString xDisplay_;

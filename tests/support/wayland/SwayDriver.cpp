@@ -15,6 +15,9 @@ namespace vorrel::test {
 
 namespace {
 
+// sway's XWayland runs as nobody and lets in no one else: the tests, as root, are let in.
+const QByteArray kLetRootIn = "xhost +si:localuser:root >/dev/null\n";
+
 // Every window in sway's tree, tiled or floating.
 void collectWindows(const QJsonObject& node, QList<ToplevelWindow>& windows) {
     if (node.contains("pid") &&
@@ -56,7 +59,7 @@ QString SwayDriver::start(SessionContext& context) {
                                   report.toUtf8() + "\n";
     const auto readable = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther;
     if (!QDir().mkpath(runtime) || !writeFile(config, configText, readable) ||
-        !writeFile(report, environmentReport(envFile), readable) ||
+        !writeFile(report, environmentReport(envFile, kLetRootIn), readable) ||
         !giveTo(dir, nobody->pw_uid, nogroup->gr_gid) ||
         !giveTo(runtime, nobody->pw_uid, nogroup->gr_gid) ||
         !QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
@@ -86,10 +89,21 @@ QString SwayDriver::start(SessionContext& context) {
     if (!QTest::qWaitFor([this] { return windows().has_value() || !sway_.running(); }, 10000) ||
         !sway_.running())
         return QStringLiteral("sway does not answer swaymsg: ") + sway_.describeExit();
+    if (input_.start(QStringLiteral(VORREL_VIRTUAL_INPUT), {"1280", "720"}, clientEnvironment())
+            .isEmpty())
+        return QStringLiteral("no virtual pointer and keyboard");
+    const auto hasKeyboard = [this] {
+        const auto inputs =
+            run(QStringLiteral("swaymsg"), {"-s", ipcSocket_, "-t", "get_inputs", "-r"});
+        return inputs && inputs->contains("\"keyboard\"");
+    };
+    if (!QTest::qWaitFor(hasKeyboard, 10000))
+        return QStringLiteral("the seat got no keyboard");
     return {};
 }
 
 void SwayDriver::stop() {
+    input_.stop();
     sway_.stop();
     swayDir_.reset();
     context_ = nullptr;
@@ -127,24 +141,23 @@ std::optional<QByteArray> SwayDriver::run(const QString& program, const QStringL
     return output;
 }
 
-bool SwayDriver::movePointer(QPoint) {
-    qWarning("sway: the harness has no pointer input there");
-    return false;
+bool SwayDriver::movePointer(QPoint to) {
+    return input_.send(QStringLiteral("move %1 %2").arg(to.x()).arg(to.y()).toLatin1());
 }
 
-bool SwayDriver::button(int, bool) {
-    qWarning("sway: the harness has no pointer input there");
-    return false;
+bool SwayDriver::button(int evdevCode, bool pressed) {
+    return input_.send(
+        QStringLiteral("button %1 %2").arg(evdevCode).arg(pressed ? 1 : 0).toLatin1());
 }
 
-// One wtype run for the whole sequence: each run has a virtual keyboard of its own, which
-// lets go of its keys when it ends.
 bool SwayDriver::keys(const QList<KeyEvent>& events) {
-    QStringList args;
     for (const KeyEvent& event : events)
-        args << (event.pressed ? QStringLiteral("-P") : QStringLiteral("-p"))
-             << QString::fromLatin1(event.key.keysym);
-    return run(QStringLiteral("wtype"), args).has_value();
+        if (!input_.send(QStringLiteral("key %1 %2")
+                             .arg(event.key.evdev)
+                             .arg(event.pressed ? 1 : 0)
+                             .toLatin1()))
+            return false;
+    return true;
 }
 
 QImage SwayDriver::screenshot() {

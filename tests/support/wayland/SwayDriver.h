@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/wayland/CompositorDriver.h"
+#include "support/wayland/InputClient.h"
 #include "support/wayland/ProcessGroup.h"
 
 #include <QJsonObject>
@@ -9,10 +10,11 @@
 namespace vorrel::test {
 
 // sway 1.7 headless, with XWayland. sway refuses to run as root, so it runs as user nobody in
-// a folder of nobody's; root's clients reach its socket by its full path. Keys go through
-// wtype (the virtual-keyboard protocol), screenshots through grim, the windows come from
-// swaymsg. It takes no pointer input here: sway offers it only through a protocol whose
-// definition Debian does not ship.
+// a folder of nobody's; root's clients reach its socket by its full path. Input comes from a
+// virtual pointer and keyboard of ours (virtual-input) that live as long as the session: a
+// headless seat has a keyboard only while a virtual one exists, and a client binds its
+// keyboard only when the seat has one. Screenshots come from grim, the windows from swaymsg,
+// which does not tell where the pointer is.
 class SwayDriver : public CompositorDriver {
 public:
     QString start(SessionContext& context) override;
@@ -37,6 +39,7 @@ private:
     SessionContext* context_ = nullptr;
     std::unique_ptr<QTemporaryDir> swayDir_;
     ProcessGroup sway_;
+    InputClient input_;
     QString waylandDisplay_;
     QString xDisplay_;
     QString ipcSocket_;
