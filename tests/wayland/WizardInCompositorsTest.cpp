@@ -227,15 +227,16 @@ class WizardInCompositorsTest : public QObject {
                                10000);
     }
 
-    // Gives `window` the keyboard focus as a user would, by clicking a control that takes the
-    // keys.
-    bool focus(const ToplevelWindow& window, QPoint control) {
-        if (!session.click(control))
+    // Gives the program's window `title` the keyboard focus as a user would, by clicking at
+    // `at` its frame where it is now (a compositor may place a window after it has shown it).
+    bool focus(const QString& title, const std::function<QPoint(const QRect&)>& at) {
+        const auto window = waitForWindowTitled(title, 10000);
+        if (!window || !session.click(at(window->frame)))
             return false;
         return QTest::qWaitFor(
             [&] {
                 for (const ToplevelWindow& w : programWindows())
-                    if (w.title == window.title && w.focused)
+                    if (w.title == title && w.focused)
                         return true;
                 return false;
             },
@@ -269,15 +270,18 @@ class WizardInCompositorsTest : public QObject {
         return dragWizardTo("Vorrel - 1.03", target);
     }
 
-    // Saves a screenshot once `area` no longer shows what it did in `before` (a window that
-    // the compositor has mapped may take a frame or two to reach the screen).
-    void saveScreenshotShowing(const QString& row, const QRect& area, const QImage& before) {
+    // Saves a screenshot once the program's window `title` is on it: where the window is now no
+    // longer looks as in `before` (a window that the compositor has mapped and placed may take
+    // a frame or two to reach the screen).
+    void saveScreenshotShowing(const QString& what, const QString& title, const QImage& before) {
         const auto painted = [&] {
-            return difference(session.screenshot().copy(area), before.copy(area)) > 0.3;
+            const auto window = waitForWindowTitled(title, 0);
+            return window && difference(session.screenshot().copy(window->frame),
+                                        before.copy(window->frame)) > 0.3;
         };
         if (!QTest::qWaitFor(painted, 3000))
             qWarning("the screenshot may not show the new window yet");
-        saveScreenshot(row);
+        saveScreenshot(what);
     }
 
     // Row 1: the wizard dragged by its caption bar stays where it was dropped while the pages
@@ -357,7 +361,7 @@ class WizardInCompositorsTest : public QObject {
             },
             10000);
         if (both)
-            saveScreenshotShowing("2-untitled-host-question", box->frame, beforeQuestion);
+            saveScreenshotShowing("2-untitled-host-question", kBoxTitle, beforeQuestion);
         QVERIFY2(both, qPrintable("after the save the wizard and its question are not "
                                   "both shown: " +
                                   describe(lastSeen)));
@@ -365,7 +369,7 @@ class WizardInCompositorsTest : public QObject {
             screen.contains(box->frame) && wizard->frame.contains(box->frame.center()),
             qPrintable("the question is not on the screen over the wizard: " + describe(lastSeen)));
 
-        QVERIFY(focus(*box, insideBox(box->frame)));
+        QVERIFY(focus(kBoxTitle, insideBox));
         QVERIFY(session.tapKey(keys::Enter)); // No, the question's default
         QVERIFY2(QTest::qWaitFor(
                      [&] {
@@ -421,7 +425,7 @@ class WizardInCompositorsTest : public QObject {
     void clipboardOutlivesProgram() {
         auto picker = waitForWizard("Vorrel - 1.03");
         QVERIFY2(picker, qPrintable("no tool picker: " + describe(lastSeen)));
-        QVERIFY2(focus(*picker, onScreen(picker->frame, kPickerClock)),
+        QVERIFY2(focus(picker->title, [](const QRect& f) { return onScreen(f, kPickerClock); }),
                  qPrintable("the tool picker has no focus: " + describe(lastSeen)));
         const QRect client = clientArea(picker->frame);
         QImage before = areaOnScreen(client);
@@ -429,13 +433,13 @@ class WizardInCompositorsTest : public QObject {
         QVERIFY2(waitForNewPicture(client, before), "the Options page did not come");
         const auto options = waitForWizard("Options");
         QVERIFY2(options, qPrintable("no Options page: " + describe(lastSeen)));
-        QVERIFY(focus(*options, onScreen(options->frame, kCaptionEdit)));
+        QVERIFY(focus(options->title, [](const QRect& f) { return onScreen(f, kCaptionEdit); }));
         const QImage beforeMessage = session.screenshot();
         QVERIFY(session.tapKey(keys::Enter)); // Next >>, in the current page
         const auto box = waitForWindowTitled(kBoxTitle, 10000);
         QVERIFY2(box, qPrintable("no clipboard message: " + describe(lastSeen)));
-        saveScreenshotShowing("3-clipboard", box->frame, beforeMessage);
-        QVERIFY(focus(*box, insideBox(box->frame)));
+        saveScreenshotShowing("3-clipboard", kBoxTitle, beforeMessage);
+        QVERIFY(focus(kBoxTitle, insideBox));
         QVERIFY(session.tapKey(keys::Enter)); // OK
         QVERIFY(QTest::qWaitFor([&] { return !waitForWindowTitled(kBoxTitle, 0); }, 10000));
         QVERIFY(endProgram());

@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <functional>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace vorrel::test {
@@ -18,7 +19,11 @@ bool ProcessGroup::start(const QString& program, const QStringList& args,
     process_.setProcessChannelMode(log.isEmpty() ? channels : QProcess::MergedChannels);
     if (!log.isEmpty())
         process_.setStandardOutputFile(log, QIODevice::Append);
-    process_.setChildProcessModifier([] { ::setpgid(0, 0); });
+    // A group of its own; and should the test die without ending it, it dies too.
+    process_.setChildProcessModifier([] {
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    });
     process_.start(program, args);
     if (!process_.waitForStarted(10000))
         return false;
@@ -31,11 +36,12 @@ void ProcessGroup::stop(int graceMs) {
         return;
     const pid_t group = pid_t(group_);
     group_ = 0;
-    ::kill(-group, SIGTERM);
+    // The leader first, so that it ends what it started itself (a compositor its XWayland, and
+    // the X sockets with it); then whatever is left of the group.
+    process_.terminate();
     if (!process_.waitForFinished(graceMs))
         process_.kill();
     process_.waitForFinished(5000);
-    // Whatever the leader started and left behind goes with the group.
     ::kill(-group, SIGKILL);
 }
 

@@ -20,7 +20,7 @@ public:
     bool start(const QString& program, const QStringList& args, const QProcessEnvironment& env,
                QProcess::ProcessChannelMode channels = QProcess::ForwardedChannels,
                const QString& log = {});
-    // Asks the whole group to end and kills what is left after `graceMs`.
+    // Asks the leader to end, kills it after `graceMs`, then ends what is left of the group.
     void stop(int graceMs = 5000);
     bool running() const { return process_.state() != QProcess::NotRunning; }
     QProcess& process() { return process_; }

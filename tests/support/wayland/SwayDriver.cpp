@@ -74,7 +74,9 @@ QString SwayDriver::start(SessionContext& context) {
     env.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
     env.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
     if (!sway_.start(QStringLiteral("setpriv"),
-                     {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "sway", "-c", config},
+                     {"--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                      // The change of user clears the signal the harness set for its death.
+                      "--pdeathsig", "KILL", "sway", "-c", config},
                      env, QProcess::ForwardedChannels, context.dir.filePath("sway.log")))
         return QStringLiteral("sway did not start");
     const QProcessEnvironment reported =

@@ -61,17 +61,26 @@ var harness = {
         });
     },
 
-    // Whether the shell's pointer would reach a window at the pointer now. A window reaches
-    // the stage's picking only once it has been painted; a press on what is under it before
-    // that holds the pointer there until the release.
+    // Whether a press now would reach the window a user sees at the pointer: the top one of
+    // the shown windows there. A window reaches the stage's picking only once it has been
+    // painted, and one just hidden may stay in it until the next paint; a press on what the
+    // picking finds holds the pointer there until the release.
     windowAtPointer() {
         const [x, y] = global.get_pointer();
-        for (let a = global.stage.get_actor_at_pos(Clutter.PickMode.REACTIVE, x, y); a;
+        let picked = null;
+        for (let a = global.stage.get_actor_at_pos(Clutter.PickMode.REACTIVE, x, y); a && !picked;
             a = a.get_parent()) {
             if (a instanceof Meta.WindowActor)
-                return true;
+                picked = a.get_meta_window();
         }
-        return false;
+        const there = global.display.sort_windows_by_stacking(global.display.list_all_windows())
+            .filter(w => {
+                const actor = w.get_compositor_private();
+                const r = w.get_frame_rect();
+                return !w.minimized && !w.is_hidden() && actor && actor.visible &&
+                    x >= r.x && x < r.x + r.width && y >= r.y && y < r.y + r.height;
+            });
+        return picked !== null && there.length > 0 && there[there.length - 1] === picked;
     },
 
     move(x, y) {
