@@ -460,10 +460,13 @@ class WizardInCompositorsTest : public QObject {
                 [&] { return (pasted = runClient(command, env)).toUtf8().startsWith(start); },
                 10000);
         };
-        QVERIFY2(pastes(wlPaste, kClipboardStart),
-                 qPrintable("wl-paste after the end gives: " + pasted.left(80)));
-        QVERIFY2(pastes(xclipOut, kClipboardStart),
-                 qPrintable("xclip after the end gives: " + pasted.left(80)));
+        const auto afterTheEnd = [&](const char* tool) {
+            return QStringLiteral("%1 after the end gives \"%2\"; keepers running: %3")
+                .arg(tool, pasted.left(80))
+                .arg(keepers().size());
+        };
+        QVERIFY2(pastes(wlPaste, kClipboardStart), qPrintable(afterTheEnd("wl-paste")));
+        QVERIFY2(pastes(xclipOut, kClipboardStart), qPrintable(afterTheEnd("xclip")));
         // Where the compositor keeps the text itself (Mutter does), no keeper is needed; one
         // that runs must end once another program has copied something.
         qInfo("keepers serving the clipboard: %d", int(keepers().size()));
