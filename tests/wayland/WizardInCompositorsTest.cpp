@@ -557,7 +557,7 @@ private slots:
     void cleanup() {
         if (QTest::currentTestFailed()) {
             QString row = QString::fromLatin1(QTest::currentDataTag()).section('/', 0, 0);
-            saveScreenshot("failed-" + row.replace(QRegularExpression("[^A-Za-z']+"), "-"));
+            saveScreenshot("failed-" + row.replace(QRegularExpression("[^A-Za-z]+"), "-"));
         }
         if (!endProgram())
             vorrel::test::endProcess(vorrel, 2000);
