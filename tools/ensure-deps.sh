@@ -15,6 +15,8 @@ packages=(
     gedit xdotool
     desktop-file-utils appstream dpkg-dev file
     kate libkf5texteditor-dev extra-cmake-modules qtbase5-dev xdotool
+    kwin-wayland gnome-shell sway xwayland qt6-wayland wl-clipboard grim
+    libwayland-dev libxkbcommon-dev plasma-wayland-protocols x11-xserver-utils
 )
 
 missing=()

@@ -1,16 +1,20 @@
 // A peer on the session bus for the host link's tests. It can play a host that answers the
 // host-running question with a given value, a peer that fails, answers with text or never
-// answers, a recording host for method calls, and a crowd of idle connections.
+// answers, a recording host for method calls, a host whose user takes a while to answer, and a
+// crowd of idle connections.
 //
 //   buspeer [--answer N | --error | --string | --silent] [--own-host-name] [--log FILE]
 //           [--reply METHOD=TYPE:VALUE]... [--fail METHOD=MESSAGE]... [--hang METHOD]...
+//           [--delay METHOD=MS]... [--reply-after CALL:METHOD=TYPE:VALUE]...
 //           [--idle COUNT] [--copies COUNT]
 //
 // Each logged call is one line: the method, then each argument percent-encoded, tab-separated.
-// A hanging method is never answered. TYPE is s (text), b (true/false), i (int32), x (int64), d
-// (double) or v (text in a variant). --copies adds that many more connections that answer the
-// host-running question the same way (a crowd of silent peers, say). It prints "ready <unique
-// name>" once it is on the bus.
+// A hanging method is never answered; a delayed one is answered MS milliseconds after it came
+// (as by a host that waits for its user, in a Save As dialog, say). Once CALL has been answered,
+// METHOD answers VALUE from then on (an untitled document has a folder once it is saved). TYPE
+// is s (text), b (true/false), i (int32), x (int64), d (double) or v (text in a variant). --copies
+// adds that many more connections that answer the host-running question the same way (a crowd of
+// silent peers, say). It prints "ready <unique name>" once it is on the bus.
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -21,6 +25,7 @@
 #include <QFile>
 #include <QHash>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -50,6 +55,8 @@ public:
     QHash<QString, QVariant> replies;
     QHash<QString, QString> failures;
     QStringList hanging;
+    QHash<QString, int> delays;
+    QMultiHash<QString, QPair<QString, QVariant>> repliesAfter;
 
     QString introspect(const QString&) const override { return {}; }
 
@@ -61,14 +68,31 @@ public:
         if (hanging.contains(method))
             return true; // the caller waits for an answer that never comes
         if (failures.contains(method))
-            return connection.send(
-                message.createErrorReply("Wexdor4.Plugin.Error", failures.value(method)));
-        if (replies.contains(method))
-            return connection.send(message.createReply(replies.value(method)));
-        return connection.send(message.createReply());
+            sendAnswer(method,
+                       message.createErrorReply("Wexdor4.Plugin.Error", failures.value(method)),
+                       connection);
+        else if (replies.contains(method))
+            sendAnswer(method, message.createReply(replies.value(method)), connection);
+        else
+            sendAnswer(method, message.createReply(), connection);
+        return true;
     }
 
 private:
+    void sendAnswer(const QString& method, const QDBusMessage& reply,
+                    const QDBusConnection& connection) {
+        const auto send = [this, method, reply, connection] {
+            connection.send(reply);
+            const auto after = repliesAfter.values(method);
+            for (const auto& [laterMethod, value] : after)
+                replies.insert(laterMethod, value);
+        };
+        if (delays.contains(method))
+            QTimer::singleShot(delays.value(method), send);
+        else
+            send();
+    }
+
     bool answerRunning(const QDBusMessage& message, const QDBusConnection& connection) {
         if (runningMode == "answer")
             return connection.send(message.createReply(answer));
@@ -130,6 +154,14 @@ int main(int argc, char** argv) {
             ++i;
         } else if (arg == "--hang") {
             peer.hanging << next;
+            ++i;
+        } else if (arg == "--delay") {
+            peer.delays.insert(next.section('=', 0, 0), next.section('=', 1).toInt());
+            ++i;
+        } else if (arg == "--reply-after") {
+            const QString later = next.section(':', 1);
+            peer.repliesAfter.insert(next.section(':', 0, 0),
+                                     {later.section('=', 0, 0), typedValue(later.section('=', 1))});
             ++i;
         } else if (arg == "--idle") {
             idle = next.toInt();

@@ -16,10 +16,12 @@ class BusPeers {
 public:
     ~BusPeers() { clear(); }
 
-    // Starts a peer and waits until it is on the bus; returns its unique name, or an empty
-    // text when it did not come up.
-    QString start(const QStringList& args) {
+    // Starts a peer (on the bus of `env`) and waits until it is on the bus; returns its unique
+    // name, or an empty text when it did not come up.
+    QString start(const QStringList& args,
+                  const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
         auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(env);
         process->setProgram(peerProgram());
         process->setArguments(args);
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
