@@ -122,6 +122,18 @@ bool WizardFrame::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+void WizardFrame::keyPressEvent(QKeyEvent* event) {
+    QWidget* focused = QApplication::focusWidget();
+    // A key the page leaves comes back here on its way up.
+    if (shown_ && !forwarding_ && (!focused || focused == this)) {
+        forwarding_ = true;
+        QCoreApplication::sendEvent(shown_, event);
+        forwarding_ = false;
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void WizardFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (shown_)

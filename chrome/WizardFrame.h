@@ -31,6 +31,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
+    // With no control focused, the keys come to the window: they are the shown page's.
+    void keyPressEvent(QKeyEvent* event) override;
     // The window system's close (a key of the desktop, its task list) is the page's close box.
     void closeEvent(QCloseEvent* event) override;
 
@@ -45,6 +47,7 @@ private:
     QPointer<TGradientForm> shown_;
     QHash<TGradientForm*, QPointer<QWidget>> lastFocus_;
     bool placed_ = false;
+    bool forwarding_ = false;
 };
 
 } // namespace vorrel

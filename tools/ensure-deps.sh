@@ -16,7 +16,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev file
     kate libkf5texteditor-dev extra-cmake-modules qtbase5-dev xdotool
     kwin-wayland gnome-shell sway xwayland qt6-wayland wl-clipboard grim
-    libwayland-dev libxkbcommon-dev plasma-wayland-protocols x11-xserver-utils
+    libxkbcommon-dev plasma-wayland-protocols x11-xserver-utils x11-apps
 )
 
 missing=()

@@ -222,6 +222,14 @@ private slots:
         d.pickTool("Timer");
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(d.visibleWindows(), QStringList{"op1fm"});
+        // With no control focused (after a click on a label), Enter reaches the wizard's window,
+        // and the shown page's default button takes it.
+        QVERIFY(d.press("op1fm/bb2"));
+        QWidget* wizardWindow = list->window();
+        if (QWidget* focused = wizardWindow->focusWidget())
+            focused->clearFocus();
+        QTest::keyClick(wizardWindow, Qt::Key_Return);
+        QCOMPARE(d.visibleWindows(), QStringList{"op1fm"});
     }
 
     void transitions_data() {

@@ -427,6 +427,34 @@ class WizardInCompositorsTest : public QObject {
         return found;
     }
 
+    // An X program with the keyboard focus, as a user who pastes into one has it: KWin and sway
+    // hand the clipboard to X programs only then. (xedit names no process id on its window.)
+    bool focusAnXProgram(QProcess& program) {
+        program.setProcessEnvironment(session.environment(ClientMode::XWayland));
+        program.start("xedit", {"-geometry", "300x120+40+560"});
+        if (!program.waitForStarted(5000))
+            return false;
+        std::optional<QRect> frame;
+        const auto mapped = [&] {
+            if (const auto all = session.windows())
+                for (const ToplevelWindow& w : *all)
+                    if (w.x11 && w.title == "xedit" && w.shown)
+                        frame = w.frame;
+            return frame.has_value();
+        };
+        if (!QTest::qWaitFor(mapped, 10000) || !session.click(frame->center()))
+            return false;
+        return QTest::qWaitFor(
+            [&] {
+                if (const auto all = session.windows())
+                    for (const ToplevelWindow& w : *all)
+                        if (w.x11 && w.title == "xedit" && w.focused)
+                            return true;
+                return false;
+            },
+            10000);
+    }
+
     // Row 3: the text put on the clipboard without a host can be pasted, by Wayland and X
     // programs alike, after the program has ended, until another program copies something.
     void clipboardOutlivesProgram() {
@@ -466,6 +494,10 @@ class WizardInCompositorsTest : public QObject {
                 .arg(keepers().size());
         };
         QVERIFY2(pastes(wlPaste, kClipboardStart), qPrintable(afterTheEnd("wl-paste")));
+        QProcess xProgram;
+        QVERIFY2(focusAnXProgram(xProgram),
+                 qPrintable("no X program took the focus: " +
+                            describe(session.windows().value_or(QList<ToplevelWindow>{}))));
         QVERIFY2(pastes(xclipOut, kClipboardStart), qPrintable(afterTheEnd("xclip")));
         // Where the compositor keeps the text itself (Mutter does), no keeper is needed; one
         // that runs must end once another program has copied something.
@@ -495,6 +527,7 @@ class WizardInCompositorsTest : public QObject {
         QVERIFY2(pastes(wayland ? wlPaste : xclipOut, "something else"),
                  qPrintable("the paste after the other copy gives: " + pasted.left(80)));
         vorrel::test::endProcess(other, 2000);
+        vorrel::test::endProcess(xProgram, 2000);
     }
 
     // Row 4: What's This on a field of the Options page opens next to the field.
