@@ -11,6 +11,7 @@
 namespace vorrel {
 
 std::optional<std::string> QtFilePicker::pickFile(const std::vector<std::string>& filters) {
+    const PlacedOverWizard placed;
     const QString chosen = QFileDialog::getOpenFileName(dialogParent(), QString(), QString(),
                                                         toQStringList(filters).join(";;"));
     if (lifetime_.ending())

@@ -12,6 +12,7 @@ namespace vorrel {
 
 std::optional<std::string> QtFolderPicker::pickFolder(const std::string& startFolder,
                                                       const std::string& title) {
+    const PlacedOverWizard placed;
     const QString chosen =
         QFileDialog::getExistingDirectory(dialogParent(), toQString(title), toQString(startFolder));
     if (lifetime_.ending())

@@ -59,7 +59,7 @@ void QtHelp::showPopup(int topic) {
 void QtHelp::showPopupAt(int topic, int x, int y) {
     if (const auto found = load(topic)) {
         // Qt makes the pop-up without a parent window; it opens over the wizard.
-        const ParentedPopups parented;
+        const PlacedOverWizard placed;
         QWhatsThis::showText(QPoint(x, y), toQString(topicHtml(*found)));
     }
 }

@@ -62,6 +62,7 @@ QMessageBox::StandardButton QtMessageBoxes::show(QMessageBox::Icon icon, const s
     box.setObjectName(QStringLiteral("VorrelMessageBox"));
     box.setDefaultButton(byDefault);
     box.setEscapeButton(buttons.testFlag(QMessageBox::No) ? QMessageBox::No : byDefault);
+    const PlacedOverWizard placed;
     const auto answer = QMessageBox::StandardButton(box.exec());
     if (lifetime_.ending())
         throw Terminated{};

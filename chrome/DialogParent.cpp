@@ -1,5 +1,6 @@
 #include "chrome/DialogParent.h"
 
+#include "chrome/ModalOnWayland.h"
 #include "chrome/WizardFrame.h"
 
 #include <QApplication>
@@ -17,27 +18,56 @@ QWidget* dialogParent() {
     return QApplication::activeWindow();
 }
 
-ParentedPopups::ParentedPopups() {
+namespace {
+
+// Tells the compositor that a dialog is modal just before its first picture, which is when the
+// compositor places it: by then the window system has a window for it to tell about.
+class AnnouncedModal : public QObject {
+public:
+    explicit AnnouncedModal(QWindow* dialog) : QObject(dialog) { dialog->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose) {
+            auto* dialog = static_cast<QWindow*>(watched);
+            dialog->removeEventFilter(this);
+            tellCompositorItIsModal(dialog);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+void giveParent(QWindow* popup) {
+    QWidget* parent = dialogParent();
+    if (!popup->transientParent() && parent && parent->windowHandle() &&
+        parent->windowHandle() != popup)
+        popup->setTransientParent(parent->windowHandle());
+}
+
+} // namespace
+
+PlacedOverWizard::PlacedOverWizard() {
     qApp->installEventFilter(this);
 }
 
-ParentedPopups::~ParentedPopups() {
+PlacedOverWizard::~PlacedOverWizard() {
     qApp->removeEventFilter(this);
 }
 
 // A widget's show event comes before its window reaches the window system, which is when the
 // window's parent decides where it opens.
-bool ParentedPopups::eventFilter(QObject* watched, QEvent* event) {
+bool PlacedOverWizard::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::Show)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || !widget->isWindow() || widget->windowType() != Qt::Popup)
+    QWindow* window = widget && widget->isWindow() ? widget->windowHandle() : nullptr;
+    if (!window)
         return false;
-    QWindow* window = widget->windowHandle();
-    QWidget* parent = dialogParent();
-    if (window && !window->transientParent() && parent && parent != widget &&
-        parent->windowHandle())
-        window->setTransientParent(parent->windowHandle());
+    if (widget->windowType() == Qt::Popup)
+        giveParent(window);
+    else if (widget->isModal() && window->transientParent())
+        new AnnouncedModal(window);
     return false;
 }
 

@@ -12,14 +12,16 @@ namespace vorrel {
 // wherever the compositor likes, away from the wizard.
 QWidget* dialogParent();
 
-// While it lives, every pop-up that opens without a parent window gets dialogParent()'s: for the
-// pop-ups Qt makes without one, such as the text of What's This.
-class ParentedPopups : public QObject {
+// While it lives, the dialogs and pop-ups that open are placed over the wizard: a pop-up that
+// opens without a parent window (Qt makes the text of What's This so) gets dialogParent()'s, and
+// a modal dialog is announced as modal to a compositor that places it over its parent only then
+// (GNOME Shell).
+class PlacedOverWizard : public QObject {
 public:
-    ParentedPopups();
-    ~ParentedPopups() override;
-    ParentedPopups(const ParentedPopups&) = delete;
-    ParentedPopups& operator=(const ParentedPopups&) = delete;
+    PlacedOverWizard();
+    ~PlacedOverWizard() override;
+    PlacedOverWizard(const PlacedOverWizard&) = delete;
+    PlacedOverWizard& operator=(const PlacedOverWizard&) = delete;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake make pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libwayland-dev
+    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev libxcb1-dev libwayland-dev
     libglib2.0-dev shared-mime-info libgumbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     dbus dbus-bin dbus-daemon
