@@ -27,7 +27,7 @@ WizardFrame::WizardFrame()
 }
 
 TGradientForm* WizardFrame::shownPage() const {
-    return shown_.data();
+    return qobject_cast<TGradientForm*>(shown_.data());
 }
 
 WizardFrame* WizardFrame::onScreen() {
@@ -102,11 +102,11 @@ void WizardFrame::centreOnScreen() {
 }
 
 bool WizardFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == shown_) {
+    if (TGradientForm* page = shownPage(); page && watched == page) {
         switch (event->type()) {
         case QEvent::WindowTitleChange:
         case QEvent::Resize:
-            takeLookOf(shown_);
+            takeLookOf(page);
             break;
         default:
             break;

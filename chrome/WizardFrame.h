@@ -44,7 +44,8 @@ private:
     void giveFocusTo(TGradientForm* page);
     void centreOnScreen();
 
-    QPointer<TGradientForm> shown_;
+    // Held as a widget: a page being destroyed is no longer a page, yet still sends events.
+    QPointer<QWidget> shown_;
     QHash<TGradientForm*, QPointer<QWidget>> lastFocus_;
     bool placed_ = false;
     bool forwarding_ = false;

@@ -31,4 +31,22 @@ bool InputClient::send(const QByteArray& command) {
     return nextLine(process_, 5000) == "ok";
 }
 
+bool InputClient::movePointer(QPoint to) {
+    return send(QStringLiteral("move %1 %2").arg(to.x()).arg(to.y()).toLatin1());
+}
+
+bool InputClient::button(int evdevCode, bool pressed) {
+    return send(QStringLiteral("button %1 %2").arg(evdevCode).arg(pressed ? 1 : 0).toLatin1());
+}
+
+bool InputClient::keys(const QList<KeyEvent>& events) {
+    for (const KeyEvent& event : events)
+        if (!send(QStringLiteral("key %1 %2")
+                      .arg(event.key.evdev)
+                      .arg(event.pressed ? 1 : 0)
+                      .toLatin1()))
+            return false;
+    return true;
+}
+
 } // namespace vorrel::test

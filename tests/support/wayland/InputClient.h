@@ -1,8 +1,11 @@
 #pragma once
 
+#include "support/wayland/CompositorDriver.h"
 #include "support/wayland/ProcessGroup.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QPoint>
 
 namespace vorrel::test {
 
@@ -18,6 +21,11 @@ public:
     void stop() { process_.stop(); }
     // Sends one command; true once the client has answered that it was taken.
     bool send(const QByteArray& command);
+
+    // The commands both clients take.
+    bool movePointer(QPoint to);
+    bool button(int evdevCode, bool pressed);
+    bool keys(const QList<KeyEvent>& events);
 
 private:
     ProcessGroup process_;

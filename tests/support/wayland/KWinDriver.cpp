@@ -121,25 +121,6 @@ QProcessEnvironment KWinDriver::xEnvironment() const {
     return env;
 }
 
-bool KWinDriver::movePointer(QPoint to) {
-    return input_.send(QStringLiteral("move %1 %2").arg(to.x()).arg(to.y()).toLatin1());
-}
-
-bool KWinDriver::button(int evdevCode, bool pressed) {
-    return input_.send(
-        QStringLiteral("button %1 %2").arg(evdevCode).arg(pressed ? 1 : 0).toLatin1());
-}
-
-bool KWinDriver::keys(const QList<KeyEvent>& events) {
-    for (const KeyEvent& event : events)
-        if (!input_.send(QStringLiteral("key %1 %2")
-                             .arg(event.key.evdev)
-                             .arg(event.pressed ? 1 : 0)
-                             .toLatin1()))
-            return false;
-    return true;
-}
-
 std::optional<QByteArray> KWinDriver::query() {
     const int number = ++queries_;
     const QString path = context_->dir.filePath(QStringLiteral("query-%1.js").arg(number));

@@ -36,9 +36,9 @@ public:
     QString xDisplay() const override { return xDisplay_; }
     QProcessEnvironment xEnvironment() const override;
 
-    bool movePointer(QPoint to) override;
-    bool button(int evdevCode, bool pressed) override;
-    bool keys(const QList<KeyEvent>& events) override;
+    bool movePointer(QPoint to) override { return input_.movePointer(to); }
+    bool button(int evdevCode, bool pressed) override { return input_.button(evdevCode, pressed); }
+    bool keys(const QList<KeyEvent>& events) override { return input_.keys(events); }
 
     std::optional<QPoint> pointer() override;
     bool settled() override;

@@ -143,25 +143,6 @@ std::optional<QByteArray> SwayDriver::run(const QString& program, const QStringL
     return output;
 }
 
-bool SwayDriver::movePointer(QPoint to) {
-    return input_.send(QStringLiteral("move %1 %2").arg(to.x()).arg(to.y()).toLatin1());
-}
-
-bool SwayDriver::button(int evdevCode, bool pressed) {
-    return input_.send(
-        QStringLiteral("button %1 %2").arg(evdevCode).arg(pressed ? 1 : 0).toLatin1());
-}
-
-bool SwayDriver::keys(const QList<KeyEvent>& events) {
-    for (const KeyEvent& event : events)
-        if (!input_.send(QStringLiteral("key %1 %2")
-                             .arg(event.key.evdev)
-                             .arg(event.pressed ? 1 : 0)
-                             .toLatin1()))
-            return false;
-    return true;
-}
-
 QImage SwayDriver::screenshot() {
     const auto png = run(QStringLiteral("grim"), {QStringLiteral("-")});
     return png ? QImage::fromData(*png, "PNG") : QImage();
