@@ -3,15 +3,13 @@
 #include "app/KeeperProcess.h"
 #include "app/WaylandCompositor.h"
 #include "chrome/QtText.h"
+#include "host/ServedCall.h"
 
 #include <QClipboard>
-#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include <chrono>
-#include <functional>
 
 namespace vorrel {
 
@@ -21,22 +19,11 @@ using namespace std::chrono_literals;
 
 // How long the end of the program waits for a keeper to take the text over. A keeper that is
 // slower still takes it, but no longer without a gap.
-constexpr auto handOverTime = 5s;
+constexpr int kHandOverMs = 5000;
 
 // The Wayland protocol that lets a client without a window own the clipboard. wl-copy would
 // otherwise open a window of its own to get the keyboard's focus for a moment.
 constexpr const char* dataControl = "zwlr_data_control_manager_v1";
-
-// Serves the program's events until `done` holds or the time is up. The timer wakes the loop to
-// look at the keeper's process, which sends no event.
-void serveUntil(const std::function<bool()>& done, std::chrono::milliseconds bound) {
-    const QDeadlineTimer deadline(bound);
-    QTimer wake;
-    wake.start(20);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents |
-                                        QEventLoop::ExcludeUserInputEvents);
-}
 
 bool ownsClipboard() {
     return QGuiApplication::clipboard()->ownsClipboard();
@@ -72,7 +59,8 @@ bool QtClipboard::handToWaylandKeeper() {
     if (!copy.start(wlCopy, {QStringLiteral("--type"), QStringLiteral("text/plain;charset=utf-8")},
                     text_))
         return false;
-    serveUntil([&copy] { return copy.exitCode().has_value(); }, handOverTime);
+    // The keeper's process sends no event: waitServed looks at it as it polls.
+    waitServed(kHandOverMs, [&copy] { return copy.exitCode().has_value(); });
     return copy.exitCode() == 0;
 }
 
@@ -81,8 +69,8 @@ void QtClipboard::handToX11Keeper(const QString& keeper) {
     KeeperProcess process;
     if (!process.start(keeper, {}, text_))
         return;
-    serveUntil([&process] { return !ownsClipboard() || process.exitCode().has_value(); },
-               handOverTime);
+    waitServed(kHandOverMs,
+               [&process] { return !ownsClipboard() || process.exitCode().has_value(); });
 }
 
 } // namespace vorrel

@@ -34,10 +34,10 @@ WizardFrame* WizardFrame::onScreen() {
     return latest && latest->isVisible() ? latest.data() : nullptr;
 }
 
+// The page is already a child of the window; hidden explicitly, it stays so when the window is
+// shown, until it is shown itself.
 void WizardFrame::adopt(TGradientForm* page) {
-    page->setParent(this);
     page->hide();
-    page->move(0, 0);
     page->installEventFilter(this);
 }
 

@@ -121,7 +121,8 @@ QProcessEnvironment WaylandSession::environment(ClientMode mode) const {
     env.insert(QStringLiteral("WAYLAND_DISPLAY"), driver_->waylandDisplay());
     if (!driver_->xDisplay().isEmpty())
         env.insert(QStringLiteral("DISPLAY"), driver_->xDisplay());
-    env.insert(driver_->xEnvironment());
+    if (!driver_->xAuthority().isEmpty())
+        env.insert(QStringLiteral("XAUTHORITY"), driver_->xAuthority());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"),
                mode == ClientMode::Native ? QStringLiteral("wayland") : QStringLiteral("xcb"));
     return env;

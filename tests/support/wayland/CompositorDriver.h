@@ -45,8 +45,8 @@ public:
 
     virtual QString waylandDisplay() const = 0;
     virtual QString xDisplay() const = 0;
-    // Whatever else an X client needs to connect (XAUTHORITY).
-    virtual QProcessEnvironment xEnvironment() const { return {}; }
+    // The XAUTHORITY an X client needs to connect, if any.
+    virtual QString xAuthority() const { return {}; }
 
     virtual bool movePointer(QPoint to) = 0;
     virtual bool button(int evdevCode, bool pressed) = 0;

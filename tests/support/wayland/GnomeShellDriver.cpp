@@ -121,13 +121,6 @@ void GnomeShellDriver::stop() {
     context_ = nullptr;
 }
 
-QProcessEnvironment GnomeShellDriver::xEnvironment() const {
-    QProcessEnvironment env;
-    if (!xAuthority_.isEmpty())
-        env.insert(QStringLiteral("XAUTHORITY"), xAuthority_);
-    return env;
-}
-
 std::optional<QByteArray> GnomeShellDriver::eval(const QString& code) {
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),

@@ -18,7 +18,7 @@ public:
 
     QString waylandDisplay() const override { return waylandDisplay_; }
     QString xDisplay() const override { return xDisplay_; }
-    QProcessEnvironment xEnvironment() const override;
+    QString xAuthority() const override { return xAuthority_; }
 
     bool movePointer(QPoint to) override;
     bool button(int evdevCode, bool pressed) override;

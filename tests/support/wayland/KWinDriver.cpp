@@ -114,13 +114,6 @@ void KWinDriver::stop() {
     context_ = nullptr;
 }
 
-QProcessEnvironment KWinDriver::xEnvironment() const {
-    QProcessEnvironment env;
-    if (!xAuthority_.isEmpty())
-        env.insert(QStringLiteral("XAUTHORITY"), xAuthority_);
-    return env;
-}
-
 std::optional<QByteArray> KWinDriver::query() {
     const int number = ++queries_;
     const QString path = context_->dir.filePath(QStringLiteral("query-%1.js").arg(number));

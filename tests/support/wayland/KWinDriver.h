@@ -34,7 +34,7 @@ public:
 
     QString waylandDisplay() const override { return waylandDisplay_; }
     QString xDisplay() const override { return xDisplay_; }
-    QProcessEnvironment xEnvironment() const override;
+    QString xAuthority() const override { return xAuthority_; }
 
     bool movePointer(QPoint to) override { return input_.movePointer(to); }
     bool button(int evdevCode, bool pressed) override { return input_.button(evdevCode, pressed); }
