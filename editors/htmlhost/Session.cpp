@@ -1,6 +1,7 @@
 #include "editors/htmlhost/Session.h"
 
-#include "editors/htmlhost/AtomicFile.h"
+#include "editors/files/FolderCopy.h"
+#include "editors/files/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,8 +11,13 @@ namespace htmlhost {
 
 namespace {
 
-QByteArray toBytes(const std::string& text) {
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+// Replaced whole or not at all; a failure's message names the file and the system's reason.
+void save(const QString& path, const std::string& bytes) {
+    try {
+        files::writeWholeFile(path.toStdString(), bytes, "save");
+    } catch (const files::FileError& error) {
+        throw DocumentError(error.what());
+    }
 }
 
 [[noreturn]] void fail(const QString& message) {
@@ -62,7 +68,7 @@ void Session::edit(const std::function<void(HtmlDocument&)>& change) {
     HtmlDocument changed = requireDocument();
     change(changed);
     if (!path_.isEmpty())
-        writeAtomically(path_, toBytes(changed.bytes()));
+        save(path_, changed.bytes());
     document_ = std::move(changed);
 }
 
@@ -72,16 +78,14 @@ void Session::copyIntoFolder(const std::string& list) const {
     if (folder.isEmpty())
         fail(QStringLiteral("The document has not been saved yet, so it has no folder to copy "
                             "files into."));
-    // Every source is checked before the first copy, so that a bad list copies nothing.
-    QList<QFileInfo> sources;
-    for (const std::string& path : kit::splitFileList(list)) {
-        const QFileInfo source(QString::fromStdString(path));
-        if (!source.isFile())
-            fail(QStringLiteral("Cannot copy %1: no such file.").arg(source.filePath()));
-        sources.append(source);
+    // htmlhost has no user to ask, so a different file of the same name is replaced only when
+    // it was started with --replace-pictures.
+    try {
+        const files::FolderCopy copy(kit::splitFileList(list), folder.toStdString());
+        copy.run([this](const files::PlannedCopy&) { return replacePictures_; });
+    } catch (const files::FileError& error) {
+        throw DocumentError(error.what());
     }
-    for (const QFileInfo& source : sources)
-        copyAtomically(source.absoluteFilePath(), folder + source.fileName());
 }
 
 void Session::forceSave() {
@@ -90,7 +94,7 @@ void Session::forceSave() {
         fail(QStringLiteral("The untitled document cannot be saved: htmlhost was started "
                             "without --save-as."));
     const QString target = path_.isEmpty() ? QFileInfo(saveAsPath_).absoluteFilePath() : path_;
-    writeAtomically(target, toBytes(document.bytes()));
+    save(target, document.bytes());
     path_ = target;
 }
 

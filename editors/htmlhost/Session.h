@@ -16,7 +16,9 @@ namespace htmlhost {
 // throw DocumentError.
 class Session {
 public:
-    explicit Session(QString saveAsPath) : saveAsPath_(std::move(saveAsPath)) {}
+    // `replacePictures`: a copy may replace a different file of the same name in the folder.
+    Session(QString saveAsPath, bool replacePictures)
+        : saveAsPath_(std::move(saveAsPath)), replacePictures_(replacePictures) {}
 
     // Reads an existing file as the open document.
     void openFile(const QString& path);
@@ -30,7 +32,8 @@ public:
 
     // Applies `change` to the document and saves the result (untitled: kept in memory).
     void edit(const std::function<void(HtmlDocument&)>& change);
-    // Copies each path of a ";"-ended list into the document's folder.
+    // Copies each path of a ";"-ended list into the document's folder. A file already there is
+    // kept when it is the same; a different one is replaced only with replacePictures.
     void copyIntoFolder(const std::string& list) const;
     // Saves an untitled document under the save-as path, which then becomes its name.
     void forceSave();
@@ -41,6 +44,7 @@ private:
     std::optional<HtmlDocument> document_;
     QString path_; // empty while untitled
     QString saveAsPath_;
+    bool replacePictures_ = false;
 };
 
 } // namespace htmlhost

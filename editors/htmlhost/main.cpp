@@ -41,14 +41,19 @@ int main(int argc, char** argv) {
     const QCommandLineOption logTo(QStringLiteral("log"),
                                    QStringLiteral("Append one JSON line per call received."),
                                    QStringLiteral("LOG"));
+    const QCommandLineOption replacePictures(
+        QStringLiteral("replace-pictures"),
+        QStringLiteral("Let copyfiles replace a different file of the same name in the "
+                       "document's folder (there is no user to ask)."));
     options.addOption(saveAs);
+    options.addOption(replacePictures);
     options.addOption(logTo);
     options.process(app);
     const QStringList files = options.positionalArguments();
     if (files.size() > 1)
         return failWith(QStringLiteral("only one FILE can be open; see --help"));
 
-    htmlhost::Session session(options.value(saveAs));
+    htmlhost::Session session(options.value(saveAs), options.isSet(replacePictures));
     if (!files.isEmpty()) {
         try {
             session.openFile(files.first());

@@ -2,15 +2,17 @@
 
 #include "BufferText.h"
 
+#include "editors/files/FolderCopy.h"
+#include "editors/files/WholeFile.h"
+
 #include <KTextEditor/Application>
 #include <KTextEditor/Document>
 #include <KTextEditor/MainWindow>
 #include <KTextEditor/View>
 
 #include <QDesktopServices>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QMessageBox>
 #include <QUrl>
 
 namespace vorrelkate {
@@ -135,23 +137,21 @@ QString ActiveDocumentHost::requireFolder() const {
 
 void ActiveDocumentHost::copyFiles(const QString& list) const {
     const QString folder = requireFolder();
-    // Every source is read before the first copy is written, so a bad list copies nothing.
-    QList<QPair<QString, QByteArray>> copies;
-    for (const std::string& path : kit::splitFileList(list.toStdString())) {
-        const QFileInfo source(fromUtf8(path));
-        QFile file(source.filePath());
-        if (!source.isFile() || !file.open(QIODevice::ReadOnly))
-            throw HostFailure(
-                QStringLiteral("Cannot copy %1: no such file.").arg(source.filePath()));
-        copies.append({folder + source.fileName(), file.readAll()});
+    try {
+        const files::FolderCopy copy(kit::splitFileList(list.toStdString()), folder.toStdString());
+        copy.run([this](const files::PlannedCopy& replaced) { return mayReplace(replaced); });
+    } catch (const files::FileError& error) {
+        throw HostFailure(QString::fromUtf8(error.what()));
     }
-    for (const auto& [target, bytes] : copies) {
-        // Written whole or not at all, so a picture already there is never left half replaced.
-        QSaveFile file(target);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-            throw HostFailure(
-                QStringLiteral("Cannot write %1: %2").arg(target, file.errorString()));
-    }
+}
+
+// Asked over Kate's window, with No as the default: the file there may be the user's own.
+bool ActiveDocumentHost::mayReplace(const files::PlannedCopy& copy) const {
+    KTextEditor::MainWindow* window = application_->activeMainWindow();
+    return QMessageBox::question(window ? window->window() : nullptr, QStringLiteral("Vorrel"),
+                                 fromUtf8(files::FolderCopy::replaceQuestion(copy)),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 void ActiveDocumentHost::preview(const QString& path) const {

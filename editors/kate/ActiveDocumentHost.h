@@ -6,6 +6,10 @@
 
 #include <stdexcept>
 
+namespace files {
+struct PlannedCopy;
+} // namespace files
+
 namespace KTextEditor {
 class Application;
 class View;
@@ -37,7 +41,8 @@ public:
     void put(kit::Place place, const QString& text);
     // At the view's cursor, which then stands after the text.
     void putAtCursor(const QString& text);
-    // Copies each path of a ";"-ended list into the document's folder.
+    // Copies each path of a ";"-ended list into the document's folder. A different file of the
+    // same name there is replaced only when the user agrees.
     void copyFiles(const QString& list) const;
     void preview(const QString& path) const;
 
@@ -45,6 +50,7 @@ private:
     KTextEditor::View* activeView() const;
     KTextEditor::View* requireEditableView() const;
     QString requireFolder() const;
+    bool mayReplace(const files::PlannedCopy& copy) const;
 
     KTextEditor::Application* application_;
 };

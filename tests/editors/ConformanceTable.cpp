@@ -16,9 +16,11 @@ ProtocolCall put(const char* method, const char* text) {
     return {method, QString::fromUtf8(text), Answer::Done, {}};
 }
 
-ProtocolCall done(const char* method) {
-    return {method, {}, Answer::Done, {}};
+ProtocolCall done(const char* method, const char* argument = "") {
+    return {method, QString::fromUtf8(argument), Answer::Done, {}};
 }
+
+const char* const kPlainPage = "<html><head><title>p</title></head><body>\n</body></html>\n";
 
 ProtocolCall asks(const char* method, const char* answer) {
     return {method, {}, Answer::Text, QString::fromUtf8(answer)};
@@ -111,8 +113,10 @@ std::vector<ConformanceRow> rows() {
          {done("opennewfile"), asks("isopendoc", "true"), asks("getworkdir", ""),
           put("puttexthead", "<script>h()</script>\n"), put("puttextbody", "<p>new</p>\n"),
           done("forcesave"), asks("getworkdir", "{dir}/")},
-         {},
-         true},
+         "<script>h()</script>\n<body><p>new</p>\n",
+         true,
+         "<html>\n<head>\n<title>Untitled</title>\n<script>h()</script>\n</head>\n<body>\n"
+         "<p>new</p>\n</body>\n</html>\n"},
 
         {"no document open",
          ConformanceRow::Start::NoDocument,
@@ -122,6 +126,51 @@ std::vector<ConformanceRow> rows() {
           fails("puttextatcursor", "<p></p>", "no document"),
           fails("forcesave", "", "no document")},
          {}},
+
+        // Copies, with the pictures in a folder of their own beside the page.
+        {"a different picture of the same name is replaced only when the user says yes",
+         ConformanceRow::Start::File,
+         kPlainPage,
+         {done("copyfiles", "{dir}/pictures/a.gif;{dir}/pictures/b.gif;")},
+         {},
+         false,
+         {},
+         {{"pictures/a.gif", "GIF89a new"}, {"pictures/b.gif", "GIF89a b"}, {"a.gif", "mine"}},
+         {{"a.gif", "GIF89a new"}, {"b.gif", "GIF89a b"}},
+         HostStart::Consent::Yes},
+
+        {"a different picture of the same name stays when the user says no",
+         ConformanceRow::Start::File,
+         kPlainPage,
+         {fails("copyfiles", "{dir}/pictures/a.gif;{dir}/pictures/b.gif;", "a.gif was not copied")},
+         {},
+         false,
+         {},
+         {{"pictures/a.gif", "GIF89a new"}, {"pictures/b.gif", "GIF89a b"}, {"a.gif", "mine"}},
+         {{"a.gif", "mine"}, {"b.gif", "GIF89a b"}},
+         HostStart::Consent::No},
+
+        {"the same picture, or the picture itself, is left as it is without a question",
+         ConformanceRow::Start::File,
+         kPlainPage,
+         {done("copyfiles", "{dir}/a.gif;{dir}/pictures/b.gif;")},
+         {},
+         false,
+         {},
+         {{"a.gif", "GIF89a a"}, {"pictures/b.gif", "GIF89a b"}, {"b.gif", "GIF89a b"}},
+         {{"a.gif", "GIF89a a"}, {"b.gif", "GIF89a b"}},
+         HostStart::Consent::No},
+
+        {"a FIFO of the picture's name is refused, and nothing is copied",
+         ConformanceRow::Start::File,
+         kPlainPage,
+         {fails("copyfiles", "{dir}/pictures/b.gif;{dir}/pictures/a.gif;", "{dir}/a.gif")},
+         {},
+         false,
+         {},
+         {{"pictures/a.gif", "GIF89a a"}, {"pictures/b.gif", "GIF89a b"}, {"a.gif", {}}},
+         {{"b.gif", {}}},
+         HostStart::Consent::Yes},
     };
 }
 

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "HostDriver.h"
+
 #include <vector>
 
 namespace vorrel::test {
@@ -17,10 +19,18 @@ struct ProtocolCall {
         Error, // fails with an error reply whose message contains `expected` (any letter case)
     };
     QString method;
-    QString argument; // the one string argument of the put, copy and preview calls, else unused
+    // The one string argument of the put, copy and preview calls, else unused; "{dir}" stands for
+    // the document's folder here too.
+    QString argument;
     Answer answer = Answer::Done;
     // "{dir}" stands for the document's folder (no trailing "/").
     QString expected;
+};
+
+// A file in the row's folder (the document is "page.html" there).
+struct FolderFile {
+    const char* path; // relative to the row's folder
+    QByteArray bytes; // null: a FIFO; as an expectation, null means "not there"
 };
 
 struct ConformanceRow {
@@ -33,11 +43,23 @@ struct ConformanceRow {
     std::vector<ProtocolCall> calls;
     // The document a final forcesave writes; null when the row ends without a document.
     QByteArray expected;
-    // The row opens an untitled document (opennewfile) and saves it: hosts start it from texts
-    // of their own, so the suite works out the expected text from the host's untitled text,
-    // with the kit placing the row's puts.
+    // The row opens an untitled document (opennewfile) and saves it. Hosts start it from texts
+    // of their own, so `expected` is what an editor saves (its untitled document is empty) and
+    // `expectedFromSkeleton` what a host saves whose untitled document is `untitledSkeleton`.
     bool untitled = false;
+    QByteArray expectedFromSkeleton = {};
+    // Files made in the row's folder before the host starts, and what the folder holds after
+    // the calls.
+    std::vector<FolderFile> files = {};
+    std::vector<FolderFile> expectedFiles = {};
+    // How the user answers when the host asks whether to replace a file: htmlhost, which has no
+    // user, is started with --replace-pictures for "yes".
+    HostStart::Consent replace = HostStart::Consent::NotAsked;
 };
+
+// The untitled document of a host that starts one with an HTML skeleton (htmlhost).
+inline constexpr const char* untitledSkeleton =
+    "<html>\n<head>\n<title>Untitled</title>\n</head>\n<body>\n</body>\n</html>\n";
 
 const std::vector<ConformanceRow>& conformanceTable();
 

@@ -3,8 +3,6 @@
 #include "ConformanceTable.h"
 #include "HostDriver.h"
 
-#include "editors/kit/Placement.h"
-
 #include <QDBusConnection>
 #include <QDBusPendingCall>
 #include <QDir>
@@ -13,6 +11,8 @@
 #include <QtTest>
 
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace vorrel::test {
 
@@ -86,30 +86,49 @@ QString mismatch(const ProtocolCall& call, const QDBusMessage& reply, const QStr
     return QStringLiteral("unknown answer");
 }
 
-kit::Place placeOf(const QString& method) {
-    if (method == QLatin1String("puttexthead"))
-        return kit::Place::Head;
-    if (method == QLatin1String("puttextinbody"))
-        return kit::Place::BodyTag;
-    return kit::Place::Body;
-}
-
-// An untitled document after the row's puts, as the host's untitled text with the kit's edits.
-QByteArray untitledAfter(const ConformanceRow& row, const QByteArray& untitled) {
-    std::string text = untitled.toStdString();
-    for (const ProtocolCall& call : row.calls) {
-        if (!call.method.startsWith(QLatin1String("puttext")))
-            continue;
-        const kit::Edit edit =
-            kit::placeText(text, placeOf(call.method), call.argument.toStdString());
-        text.replace(edit.offset, edit.removed, edit.inserted);
-    }
-    return QByteArray::fromStdString(text);
-}
-
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// Makes the row's files in `dir`: a file, or a FIFO for null bytes. Empty, or what failed.
+QString makeFiles(const std::vector<FolderFile>& files, const QDir& dir) {
+    for (const FolderFile& made : files) {
+        const QString path = dir.filePath(QString::fromUtf8(made.path));
+        if (!dir.mkpath(QFileInfo(path).path()))
+            return QStringLiteral("cannot make the folder of ") + path;
+        if (made.bytes.isNull()) {
+            if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+                return QStringLiteral("cannot make the FIFO ") + path;
+            continue;
+        }
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(made.bytes) != made.bytes.size())
+            return QStringLiteral("cannot write ") + path;
+    }
+    return {};
+}
+
+// The first of `expected` that `dir` does not hold as it says; empty when all are right.
+QString folderMismatch(const std::vector<FolderFile>& expected, const QDir& dir) {
+    for (const FolderFile& file : expected) {
+        const QString path = dir.filePath(QString::fromUtf8(file.path));
+        const QFileInfo info(path);
+        if (file.bytes.isNull() ? info.exists() : !info.isFile() || readAll(path) != file.bytes)
+            return QStringLiteral("%1 should %2, and holds \"%3\"")
+                .arg(file.path,
+                     file.bytes.isNull() ? QStringLiteral("not be there")
+                                         : QStringLiteral("hold \"%1\"").arg(file.bytes),
+                     info.exists() ? QString::fromUtf8(readAll(path)) : QStringLiteral("nothing"));
+    }
+    return {};
+}
+
+// What a row that starts untitled saves in a host whose untitled document is `untitled`.
+QByteArray untitledExpectation(const ConformanceRow& row, const QByteArray& untitled) {
+    if (untitled.isEmpty())
+        return row.expected;
+    return untitled == untitledSkeleton ? row.expectedFromSkeleton : QByteArray("(no expectation)");
 }
 
 } // namespace
@@ -159,7 +178,10 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral(".driver")));
         HostStart start{{},
                         dir.filePath(QStringLiteral("untitled.html")),
-                        dir.filePath(QStringLiteral(".driver"))};
+                        dir.filePath(QStringLiteral(".driver")),
+                        row.replace};
+        const QString made = makeFiles(row.files, QDir(dir.path()));
+        QVERIFY2(made.isEmpty(), qPrintable(made));
         if (row.start == ConformanceRow::Start::File) {
             start.file = dir.filePath(QStringLiteral("page.html"));
             QFile file(start.file);
@@ -171,21 +193,25 @@ private slots:
 
         for (size_t i = 0; i < row.calls.size(); ++i) {
             const ProtocolCall& call = row.calls[i];
+            QString argument = call.argument;
+            argument.replace(QLatin1String("{dir}"), dir.path());
             const QVariantList args =
-                takesArgument(call.method) ? QVariantList{call.argument} : QVariantList{};
+                takesArgument(call.method) ? QVariantList{argument} : QVariantList{};
             const QDBusMessage reply = driver_->call(call.method, args);
             const QString wrong = mismatch(call, reply, dir.path());
             QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("call %1, %2: %3, got %4")
                                                      .arg(i + 1)
                                                      .arg(call.method, wrong, describe(reply))));
         }
+        const QString folderWrong = folderMismatch(row.expectedFiles, QDir(dir.path()));
+        QVERIFY2(folderWrong.isEmpty(), qPrintable(folderWrong));
         if (row.expected.isNull() && !row.untitled)
             return;
 
         const QDBusMessage saved = driver_->call(QStringLiteral("forcesave"));
         QVERIFY2(saved.type() == QDBusMessage::ReplyMessage, qPrintable(describe(saved)));
         const QByteArray expected =
-            row.untitled ? untitledAfter(row, driver_->untitledText()) : row.expected;
+            row.untitled ? untitledExpectation(row, driver_->untitledText()) : row.expected;
         QCOMPARE(readAll(row.untitled ? start.saveAs : start.file), expected);
     }
 

@@ -46,6 +46,10 @@ struct HostStart {
     QString saveAs;
     // An empty folder for the driver's own use (an editor's profile, settings, sockets).
     QString scratch;
+    // How the user answers if the host asks whether a copy may replace a file: htmlhost is
+    // started with --replace-pictures for Yes; an editor's driver answers the editor's question
+    // (a window titled "Vorrel") during copyfiles, as its user would.
+    enum class Consent { NotAsked, Yes, No } replace = Consent::NotAsked;
 };
 
 class HostDriver {
@@ -71,7 +75,8 @@ public:
     // then skipped.
     virtual bool opensWithoutDocument() const { return true; }
 
-    // The text of the untitled document that opennewfile opens ("" in an editor).
+    // The text of the untitled document that opennewfile opens: "" in an editor, the table's
+    // untitledSkeleton in htmlhost.
     virtual QByteArray untitledText() const { return {}; }
 };
 

@@ -94,6 +94,9 @@ public:
         return false;
     }
 
+    // ":N", the X display Kate shows on.
+    const QString& display() const { return xServer_.display(); }
+
     QString failure;
 
 private:

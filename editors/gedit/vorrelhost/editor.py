@@ -2,9 +2,9 @@
 
 import os
 
-from gi.repository import Gedit, Gio
+from gi.repository import Gedit, Gio, Gtk
 
-from . import kit
+from . import folder_copy, kit
 from .errors import HostError
 
 
@@ -127,18 +127,21 @@ class Editor:
         if not folder:
             raise HostError("The document has not been saved yet, so it has no folder to copy "
                             "files into.")
-        # Every source is checked before the first copy, so that a bad list copies nothing.
         sources = [os.fsdecode(path) for path in kit.split_file_list(os.fsencode(file_list))]
-        for source in sources:
-            if not os.path.isfile(source):
-                raise HostError("Cannot copy %s: no such file." % source)
-        for source in sources:
-            target = Gio.File.new_for_path(folder + os.path.basename(source))
-            try:
-                Gio.File.new_for_path(source).copy(target, Gio.FileCopyFlags.OVERWRITE, None,
-                                                   None, None)
-            except Exception as error:  # GLib.Error: its message names the reason
-                raise HostError("Cannot copy %s: %s" % (source, error.message)) from error
+        folder_copy.run(folder_copy.plan(sources, folder), self._may_replace)
+
+    def _may_replace(self, copy):
+        """Asked over gedit's window, with No as the default: the file may be the user's own."""
+        dialog = Gtk.MessageDialog(transient_for=self._window(), modal=True,
+                                   message_type=Gtk.MessageType.QUESTION,
+                                   buttons=Gtk.ButtonsType.YES_NO,
+                                   text=copy.replace_question())
+        dialog.set_title("Vorrel")
+        dialog.set_default_response(Gtk.ResponseType.NO)
+        try:
+            return dialog.run() == Gtk.ResponseType.YES
+        finally:
+            dialog.destroy()
 
     def preview(self, path):
         if not os.path.isfile(path):

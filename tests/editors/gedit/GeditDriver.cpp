@@ -3,6 +3,7 @@
 // forcesave opens for an untitled document, as a user would, with xdotool.
 
 #include "HostDriver.h"
+#include "QuestionAnswer.h"
 #include "gedit/GeditSession.h"
 
 #include <QDBusConnection>
@@ -21,6 +22,7 @@ class GeditDriver : public HostDriver {
 public:
     QString start(const HostStart& start) override {
         saveAs_ = start.saveAs;
+        replace_ = start.replace;
         QStringList arguments;
         if (!start.file.isEmpty()) {
             QFile file(start.file);
@@ -39,11 +41,16 @@ public:
     }
 
     QDBusMessage call(const QString& method, const QVariantList& args) override {
-        if (method != QLatin1String("forcesave"))
+        const bool asks =
+            method == QLatin1String("copyfiles") && replace_ != HostStart::Consent::NotAsked;
+        if (method != QLatin1String("forcesave") && !asks)
             return HostDriver::call(method, args);
-        // Whenever a Save As dialog shows during the call, the saveAs path is typed into it.
+        // Whenever a Save As dialog or a question shows during the call, it is answered.
         QProcess user;
-        gedit_->answerSaveAs(user, saveAs_);
+        if (asks)
+            answerQuestion(user, gedit_->display(), replace_ == HostStart::Consent::Yes);
+        else
+            gedit_->answerSaveAs(user, saveAs_);
         const QDBusMessage reply = HostDriver::call(method, args);
         user.kill();
         user.waitForFinished(5000);
@@ -69,6 +76,7 @@ public:
 private:
     std::unique_ptr<GeditSession> gedit_;
     QString saveAs_;
+    HostStart::Consent replace_ = HostStart::Consent::NotAsked;
 };
 
 } // namespace

@@ -25,6 +25,8 @@ class HtmlHostDriver : public HostDriver {
 public:
     QString start(const HostStart& start) override {
         QStringList args{QStringLiteral("--save-as"), start.saveAs};
+        if (start.replace == HostStart::Consent::Yes)
+            args.append(QStringLiteral("--replace-pictures"));
         if (!start.file.isEmpty())
             args.append(start.file);
         host_.setProcessChannelMode(QProcess::ForwardedErrorChannel);

@@ -3,6 +3,7 @@
 // answered as its user would.
 
 #include "HostDriver.h"
+#include "QuestionAnswer.h"
 
 #include "support/KateUnderXvfb.h"
 
@@ -35,6 +36,7 @@ class KateDriver : public HostDriver {
 public:
     QString start(const HostStart& start) override {
         saveAs_ = start.saveAs;
+        replace_ = start.replace;
         QStringList arguments;
         if (!start.file.isEmpty()) {
             const QString error = takeCursor(start.file, arguments);
@@ -48,6 +50,14 @@ public:
     // forcesave of an untitled document opens Kate's Save As dialog. A call made while it is
     // open must wait its turn: getworkdir asked then answers the folder the dialog chose.
     QDBusMessage call(const QString& method, const QVariantList& args) override {
+        if (method == QLatin1String("copyfiles") && replace_ != HostStart::Consent::NotAsked) {
+            QProcess user;
+            answerQuestion(user, kate_.display(), replace_ == HostStart::Consent::Yes);
+            const QDBusMessage reply = HostDriver::call(method, args);
+            user.kill();
+            user.waitForFinished(5000);
+            return reply;
+        }
         if (method != QLatin1String("forcesave"))
             return HostDriver::call(method, args);
         QDBusPendingCall save = callAsync(method);
@@ -90,6 +100,7 @@ private:
 
     KateUnderXvfb kate_;
     QString saveAs_;
+    HostStart::Consent replace_ = HostStart::Consent::NotAsked;
 };
 
 } // namespace
