@@ -45,7 +45,7 @@ kate_plugins=$(dirname "$(dpkg -S katesearchplugin.so | sed 's/^[^:]*: //')")
 deb=$(ls "$work"/package/vorrel_*.deb)
 plugin_deb=$(ls "$work"/package/vorrel-kate-plugin_*.deb)
 [[ "$(dpkg-deb -f "$plugin_deb" Depends)" == kate,* ]] || fail "the Kate plugin does not need kate"
-dpkg-deb -c "$plugin_deb" | grep -q " \.$kate_plugins/vorrelhost.so$" ||
+dpkg-deb -c "$plugin_deb" | grep " \.$kate_plugins/vorrelhost.so$" >/dev/null ||
     fail "the Kate plugin's package does not put it in $kate_plugins"
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libqt6dbus6 libglib2.0-0 qt6-qpa-plugins qt6-wayland wl-clipboard; do
@@ -63,6 +63,16 @@ files_in() { (cd "$1" && find . -not -path '*/__pycache__*' | sort); }
 diff <(files_in "$build/gedit-plugins") \
     <(files_in "$work/gedit-root/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/gedit/plugins") ||
     fail "the gedit plugin's package holds other files than the plugin built"
+
+# Every package says its licence where Debian looks for it, and the same one as the software
+# description.
+grep -q '<project_license>MIT</project_license>' \
+    "$work/P/share/metainfo/org.vorrel.Vorrel.metainfo.xml" || fail "the metainfo is not MIT"
+for package in "$work"/package/*.deb; do
+    name=$(dpkg-deb -f "$package" Package)
+    dpkg-deb --fsys-tarfile "$package" | tar -xOf - "./usr/share/doc/$name/copyright" |
+        grep "^License: Expat$" >/dev/null || fail "$name has no copyright file that says Expat (MIT)"
+done
 
 on_bus() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
