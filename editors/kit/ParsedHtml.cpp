@@ -103,7 +103,9 @@ ParsedHtml::ParsedHtml(std::string_view document) : document_(document) {
     options_.allocator = GumboArena::allocate;
     options_.deallocator = GumboArena::release;
     options_.userdata = &arena_;
-    options_.max_errors = 0; // parse errors are not looked at: no need to keep them
+    // Parse errors are not looked at, but gumbo 0.10 must be let keep them all: where it may not
+    // keep the error of a duplicate attribute, it runs that name into the next one's.
+    options_.max_errors = -1;
     if (document.starts_with(kByteOrderMark))
         skipped_ = kByteOrderMark.size();
     parsed_ = document.substr(skipped_);
