@@ -81,6 +81,48 @@ const Row kRows[] = {
      " onload=\"b()\"", "<body onload=\"a() // go\nb()\">"},
     {"onload of a later body tag is joined where it is written", "<body><p>x<body onload=\"a()\">",
      kTag, " onload=\"b()\" id=\"i\"", "<body id=\"i\"><p>x<body onload=\"a();b()\">"},
+
+    // A last attribute written as "name=" takes whatever follows for its value.
+    {"body tag: an empty value at the tag's end is written out", "<body class=>", kTag,
+     " onload=\"cstarttm()\"", "<body class=\"\" onload=\"cstarttm()\">"},
+    {"body tag: an empty value with a blank after it", "<body class= >", kTag, " onload=\"go()\"",
+     "<body class=\"\"  onload=\"go()\">"},
+    {"body tag: an empty onload takes the new one, the rest goes after it", "<body onload=>", kTag,
+     " class=\"c\" onload=\"b()\"", "<body onload=\"b()\" class=\"c\">"},
+    {"body tag: a text without a blank in front does not run on from the value", "<body a=b>", kTag,
+     "onload=\"c()\"", "<body a=b onload=\"c()\">"},
+    {"body tag written for a text without a blank in front", "<p>x", kTag, "onload=\"c()\"",
+     "<body onload=\"c()\"><p>x"},
+
+    // A merged value reads as the page's value followed by the new one.
+    {"body tag: an unquoted value that begins with a reference", "<body class=&amp;x>", kTag,
+     " class=\"vorrel-probe\"", "<body class=\"&amp;x vorrel-probe\">"},
+    {"body tag: a reference that the join would lengthen is written out",
+     "<body onload=\"f()&#x3B\">", kTag, " onload=\"b()\"", "<body onload=\"f();b()\">"},
+    {"body tag: a literal \"&notin\" does not become a reference", "<body onload=\"a&notin\">",
+     kTag, " onload=\"b()\"", "<body onload=\"a&amp;notin;b()\">"},
+
+    // Of two attributes with one name, a browser keeps the first.
+    {"body tag: a repeated attribute without a value before the handler",
+     "<body hidden hidden onload=\"init()\">", kTag, " onload=\"b()\"",
+     "<body hidden hidden onload=\"init();b()\">"},
+    {"body tag: the first of two class attributes takes the name", "<body class=a CLASS=b>", kTag,
+     " class=\"c\"", "<body class=\"a c\" CLASS=b>"},
+
+    // The merged handler runs both scripts.
+    {"body tag: a handler that returns runs the new script in its finally block",
+     "<body onload=\"init(); return false;\">", kTag, " onload=\"b()\"",
+     "<body onload=\"try{init(); return false;\n}finally{b()\n}\">"},
+    {"body tag: \"<!--\" and a \"-->\" that begins its line comment the rest of the line out",
+     "<body onload=\"init() <!-- legacy\" onunload='a()\n--> old'>", kTag,
+     " onload=\"b()\" onunload=\"c()\"",
+     "<body onload=\"init() <!-- legacy\nb()\" onunload='a()\n--> old\nc()'>"},
+    {"body tag: a block comment left open is closed", "<body onload=\"init() /* old\">", kTag,
+     " onload=\"b()\"", "<body onload=\"init() /* old*/;b()\">"},
+    {"body tag: a handler that is unfinished script", "<body onload=\"init('x\">", kTag,
+     " onload=\"b()\"", "unfinished script", true},
+    {"body tag: a handler that is only a quote", "<body onload=&quot>", kTag, " onload=\"b()\"",
+     "unfinished script", true},
 };
 
 void PrintTo(const Row& row, std::ostream* out) {
