@@ -1,5 +1,7 @@
 #include "editors/kit/ParsedHtml.h"
 
+#include "editors/kit/Placement.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -79,12 +81,10 @@ std::vector<Noscript> noscriptsIn(const GumboOutput* output, std::string_view te
 
 // Blanks out each noscript's raw text, so that gumbo sees nothing in it; offsets stay as they
 // are. A tag found inside raw text blanked before it is no tag (and its raw text is not looked
-// for, so that nested ones cost no more than one). Returns those blanked, and where the last
-// blanked raw text ends.
-std::vector<Noscript> blankOut(std::string& text, const std::vector<Noscript>& noscripts,
-                               std::size_t& end) {
+// for, so that nested ones cost no more than one). Returns those blanked.
+std::vector<Noscript> blankOut(std::string& text, const std::vector<Noscript>& noscripts) {
     std::vector<Noscript> blanked;
-    end = 0;
+    std::size_t end = 0;
     for (const Noscript& noscript : noscripts) {
         if (noscript.tag < end)
             continue;
@@ -95,6 +95,9 @@ std::vector<Noscript> blankOut(std::string& text, const std::vector<Noscript>& n
     }
     return blanked;
 }
+
+// Parses with blanked noscripts that a page needs at most; each one costs a parse of the page.
+constexpr int kMaskedParses = 16;
 
 } // namespace
 
@@ -112,34 +115,27 @@ ParsedHtml::ParsedHtml(std::string_view document) : document_(document) {
     parse();
     if (!mentionsNoscript(parsed_))
         return;
-    const std::vector<Noscript> first = noscriptsIn(output_, parsed_);
-    if (first.empty())
+    std::vector<Noscript> found = noscriptsIn(output_, parsed_);
+    if (found.empty())
         return;
 
-    // Usually one more parse with every noscript blanked out is the browser's tree: then the
-    // noscript elements of that parse are exactly the blanked ones.
-    masked_.assign(parsed_);
-    std::size_t end = 0;
-    const std::vector<Noscript> blanked = blankOut(masked_, first, end);
-    parsed_ = masked_;
-    parse();
-    if (noscriptsIn(output_, parsed_) == blanked)
-        return;
-
-    // Markup that only a noscript read as raw text reveals (or hides): blank them out one at a
-    // time in document order, each found by a parse that is right up to it.
-    masked_.assign(document.substr(skipped_));
-    parsed_ = masked_;
-    std::size_t settled = 0;
-    for (;;) {
+    // The tree is the browser's once the noscript elements a parse finds are exactly those
+    // blanked for it; usually the second parse. A parse is the browser's up to the first
+    // noscript that the mask gets wrong, and finds the truth there (a noscript that markup only
+    // a noscript read as raw text reveals, or none where it hides one), so blanking what the
+    // last parse found is right a little further each time, and for every such place at once.
+    for (int parses = 0; parses < kMaskedParses; ++parses) {
+        masked_.assign(document.substr(skipped_));
+        const std::vector<Noscript> blanked = blankOut(masked_, found);
+        parsed_ = masked_;
         parse();
-        const std::vector<Noscript> now = noscriptsIn(output_, parsed_);
-        const auto next = std::find_if(now.begin(), now.end(),
-                                       [&](const Noscript& n) { return n.tag >= settled; });
-        if (next == now.end())
+        found = noscriptsIn(output_, parsed_);
+        if (found == blanked)
             return;
-        blankOut(masked_, {*next}, settled);
     }
+    throw PlacementError("The page's <noscript> sections hide one another too deeply to tell "
+                         "where a browser sees its parts (a <noscript> holds an unclosed "
+                         "comment, script or tag). Simplify them, then insert again.");
 }
 
 ParsedHtml::~ParsedHtml() = default;

@@ -17,6 +17,8 @@ namespace kit {
 
 class ParsedHtml {
 public:
+    // Throws PlacementError for the rare page whose noscript elements hide one another so
+    // deeply that a few parses cannot tell which ones a browser sees.
     explicit ParsedHtml(std::string_view document);
     ~ParsedHtml();
     ParsedHtml(const ParsedHtml&) = delete;

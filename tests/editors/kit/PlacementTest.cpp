@@ -20,6 +20,18 @@ constexpr Place kHead = Place::Head;
 constexpr Place kBody = Place::Body;
 constexpr Place kTag = Place::BodyTag;
 
+// Each noscript's comment hides the next one from a parser that reads noscript content as
+// markup, so that only one more is found with each parse.
+std::string chainedNoscripts(int count) {
+    std::string page = "<body>";
+    for (int i = 0; i < count; ++i)
+        page += "<noscript><!--</noscript>";
+    return page + "<p>x</p>";
+}
+const std::string kChain3 = chainedNoscripts(3);
+const std::string kChain20 = chainedNoscripts(20);
+
+
 const Row kRows[] = {
     {"head end tag in capitals", "<HTML><Head><title>t</title></HEAD><body></body>", kHead, "H",
      "<HTML><Head><title>t</title>H</HEAD><body></body>"},
@@ -64,6 +76,17 @@ const Row kRows[] = {
      " onload=\"y()\"",
      "<body onload=\"y()\"><noscript><script></noscript><noscript><body onload=\"x()\">"
      "</noscript>"},
+    {"a noscript that a comment in another one hides, and one that only a parse reading it as "
+     "markup sees",
+     "<body><noscript><!--</noscript><noscript>--></noscript><noscript><p title=\"</noscript>"
+     "<!--\">x</noscript><noscript>--></noscript></body><p>y</p>",
+     kBody, "B",
+     "<body><noscript><!--</noscript><noscript>--></noscript><noscript><p title=\"</noscript>"
+     "<!--\">x</noscript><noscript>--></noscript>B</body><p>y</p>"},
+    {"noscripts that each hide the next", kChain3, kBody, "B",
+     "<body><noscript><!--</noscript><noscript><!--</noscript><noscript><!--</noscript><p>x</p>B"},
+    {"noscripts that hide one another too deeply to follow", kChain20, kBody, "B", "noscript",
+     true},
     {"body tag written where the body begins", "<title>t</title>\n<p>x", kTag, " onload=\"go()\"",
      "<title>t</title>\n<body onload=\"go()\"><p>x"},
     {"second onload joins the first", "<body onload=\"a()\" class=c>", kTag,
