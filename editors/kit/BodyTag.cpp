@@ -1,6 +1,7 @@
 #include "editors/kit/BodyTag.h"
 
 #include "editors/kit/HandlerScript.h"
+#include "editors/kit/TextSpot.h"
 #include "editors/kit/WrittenAttribute.h"
 
 #include <algorithm>
@@ -213,8 +214,10 @@ Edit bodyTagEdit(const ParsedHtml& page, const GumboNode& bodyNode, std::string_
             pieces.insert(pieces.end(), own.begin(), own.end());
         } else {
             const bool runsOn = !rest.empty() && !isBlank(rest.front());
-            pieces.push_back({page.readableBefore(page.offsetOf(body.start_pos)), 0,
-                              std::string(kOpen) + (runsOn ? " " : "") + rest + ">"});
+            const TextSpot spot = textSpot(page, page.offsetOf(body.start_pos));
+            pieces.push_back(
+                {spot.offset, 0,
+                 spot.closing + std::string(kOpen) + (runsOn ? " " : "") + rest + ">"});
         }
     }
     return joined(page.document(), std::move(pieces));
