@@ -5,6 +5,7 @@
 #include "editors/kit/TextSpot.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace kit {
@@ -30,72 +31,77 @@ const GumboNode& requireBody(const ParsedHtml& page) {
                          "to put the text in.");
 }
 
-// Whether an element of SVG or MathML holds `offset`, and whether an element or text of the page
-// begins after it.
-struct Around {
-    bool inForeignContent = false;
-    bool contentAfter = false;
-};
-
-Around around(const ParsedHtml& page, std::size_t offset) {
-    Around found;
+// Whether an element or text of the page begins after `offset`.
+bool contentAfter(const ParsedHtml& page, std::size_t offset) {
     std::vector<const GumboNode*> pending{page.tree()};
     while (!pending.empty()) {
         const GumboNode* node = pending.back();
         pending.pop_back();
-        if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_CDATA)
-            found.contentAfter |= page.offsetOf(node->v.text.start_pos) > offset;
+        if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_CDATA) {
+            if (page.offsetOf(node->v.text.start_pos) > offset)
+                return true;
+        }
         if (!hasChildren(node))
             continue;
-        if (node->type != GUMBO_NODE_DOCUMENT) {
-            const GumboElement& element = node->v.element;
-            const std::size_t start = page.offsetOf(element.start_pos);
-            found.contentAfter |= element.original_tag.length > 0 && start > offset;
-            found.inForeignContent |= element.tag_namespace != GUMBO_NAMESPACE_HTML &&
-                                      start < offset && page.offsetOf(element.end_pos) >= offset;
-        }
+        if (node->type != GUMBO_NODE_DOCUMENT && node->v.element.original_tag.length > 0 &&
+            page.offsetOf(node->v.element.start_pos) > offset)
+            return true;
         const GumboVector& children = childrenOf(node);
         for (unsigned i = 0; i < children.length; ++i)
             pending.push_back(static_cast<const GumboNode*>(children.data[i]));
     }
-    return found;
+    return false;
 }
 
-// An end tag that the page writes for the body's end (or the page's) is where the body ends,
-// even with more after it, which a browser puts back into the body. But inside SVG or MathML,
-// with the body going on after it, it is text to the page's author (a string in an SVG script)
-// and no end to a browser either.
-bool endsBody(const ParsedHtml& page, std::size_t tag) {
-    const Around near = around(page, tag);
-    return !(near.inForeignContent && near.contentAfter);
+bool isForeign(const GumboNode* node) {
+    return node->type == GUMBO_NODE_ELEMENT &&
+           node->v.element.tag_namespace != GUMBO_NAMESPACE_HTML;
 }
 
-// The page's end tag `name` where the body ends: the one gumbo keeps, or else the last one it
-// read and dropped (a </body> inside a table); npos for none.
-std::size_t endTagOfBody(const ParsedHtml& page, const GumboElement& element, std::string_view name,
-                         std::size_t from, std::size_t to) {
+// The spot before an end tag that the page writes for the body's end (or the page's), where the
+// body ends, even with more after it, which a browser puts back into the body. But inside SVG
+// or MathML, with the body going on after it, it is text to the page's author (a string in an
+// SVG script) and no end to a browser either: then none.
+std::optional<TextSpot> beforeEndTag(const ParsedHtml& page, std::size_t tag) {
+    const std::vector<const GumboNode*> open = openAt(page, tag);
+    if (std::any_of(open.begin(), open.end(), isForeign) && contentAfter(page, tag))
+        return std::nullopt;
+    return textSpot(page, tag, open);
+}
+
+// Before the page's end tag `name` where the body ends, between `from` and `to`: the one gumbo
+// keeps, or else the last one it read and dropped (a </body> inside a table).
+std::optional<TextSpot> beforeEndTagOf(const ParsedHtml& page, const GumboElement& element,
+                                       std::string_view name, std::size_t from, std::size_t to) {
     std::size_t kept = std::string_view::npos;
     if (element.original_end_tag.length > 0) {
         kept = page.offsetOf(element.original_end_tag.data);
-        if (kept >= from && kept < to && endsBody(page, kept))
-            return kept;
+        if (kept >= from && kept < to)
+            if (std::optional<TextSpot> spot = beforeEndTag(page, kept))
+                return spot;
     }
     const std::size_t dropped =
         page.lastIgnoredEndTag(name, kept == std::string_view::npos ? from : kept + 1, to);
-    return dropped != std::string_view::npos && endsBody(page, dropped) ? dropped
-                                                                        : std::string_view::npos;
+    if (dropped == std::string_view::npos)
+        return std::nullopt;
+    return beforeEndTag(page, dropped);
 }
 
 // Where the body ends: before its end tag, or else before </html>, or else where the document
 // does (where the parser stopped reading).
-std::size_t bodyEnd(const ParsedHtml& page, const GumboElement& body) {
+TextSpot bodyEnd(const ParsedHtml& page, const GumboElement& body) {
+    if (body.original_end_tag.length > 0) // the usual page, spared a look for where parsing ended
+        if (std::optional<TextSpot> spot =
+                beforeEndTag(page, page.offsetOf(body.original_end_tag.data)))
+            return *spot;
     const std::size_t start = page.offsetOf(body.start_pos);
     const std::size_t end = page.parsedEnd();
-    const std::size_t bodyTag = endTagOfBody(page, body, "body", start, end);
-    if (bodyTag != std::string_view::npos)
-        return bodyTag;
-    const std::size_t htmlTag = endTagOfBody(page, page.root()->v.element, "html", start, end);
-    return htmlTag != std::string_view::npos ? htmlTag : end;
+    if (std::optional<TextSpot> spot = beforeEndTagOf(page, body, "body", start, end))
+        return *spot;
+    if (std::optional<TextSpot> spot =
+            beforeEndTagOf(page, page.root()->v.element, "html", start, end))
+        return *spot;
+    return textSpot(page, end);
 }
 
 // Text for the body's end. Where nothing of the body comes before that place, the body begins
@@ -103,7 +109,7 @@ std::size_t bodyEnd(const ParsedHtml& page, const GumboElement& body) {
 // first.
 Edit bodyEndEdit(const ParsedHtml& page, std::string_view text) {
     const GumboElement& body = requireBody(page).v.element;
-    const TextSpot spot = textSpot(page, bodyEnd(page, body));
+    const TextSpot spot = bodyEnd(page, body);
     const bool opensBody =
         body.original_tag.length == 0 && spot.offset <= page.offsetOf(body.start_pos);
     return {spot.offset, 0, spot.closing + (opensBody ? "<body>" : "") + std::string(text)};

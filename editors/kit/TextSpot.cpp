@@ -68,9 +68,26 @@ std::string_view writtenComment(const GumboText& comment) {
     return {comment.original_text.data, comment.original_text.length};
 }
 
-// The nodes still open at `offset`, outermost first. Every node that starts before it is looked
-// at: gumbo's end of an element is not always past what it holds (a head that a script is put
-// back into after </head> ends at that tag), so a parent's end cannot tell.
+std::string endTagOf(const GumboNode* node) {
+    if (node->type == GUMBO_NODE_COMMENT)
+        return writtenComment(node->v.text).find("<!--") != std::string_view::npos ? "-->" : ">";
+    const GumboElement& element = node->v.element;
+    if (element.tag != GUMBO_TAG_UNKNOWN)
+        return "</" + std::string(gumbo_normalized_tagname(element.tag)) + ">";
+    GumboStringPiece name = element.original_tag;
+    gumbo_tag_from_original_text(&name);
+    return "</" + std::string(name.data, name.length) + ">";
+}
+
+std::string nameForUser(const GumboNode* node) {
+    return node->v.element.tag == GUMBO_TAG_SCRIPT ? "<script>" : "<plaintext>";
+}
+
+} // namespace
+
+// Every node that starts before `offset` is looked at: gumbo's end of an element is not always
+// past what it holds (a head that a script is put back into after </head> ends at that tag), so
+// a parent's end cannot tell.
 std::vector<const GumboNode*> openAt(const ParsedHtml& page, std::size_t offset) {
     std::vector<std::pair<unsigned, const GumboNode*>> open; // with their depth
     std::vector<std::pair<unsigned, const GumboNode*>> pending{{0, page.tree()}};
@@ -105,25 +122,12 @@ std::vector<const GumboNode*> openAt(const ParsedHtml& page, std::size_t offset)
     return nodes;
 }
 
-std::string endTagOf(const GumboNode* node) {
-    if (node->type == GUMBO_NODE_COMMENT)
-        return writtenComment(node->v.text).find("<!--") != std::string_view::npos ? "-->" : ">";
-    const GumboElement& element = node->v.element;
-    if (element.tag != GUMBO_TAG_UNKNOWN)
-        return "</" + std::string(gumbo_normalized_tagname(element.tag)) + ">";
-    GumboStringPiece name = element.original_tag;
-    gumbo_tag_from_original_text(&name);
-    return "</" + std::string(name.data, name.length) + ">";
-}
-
-std::string nameForUser(const GumboNode* node) {
-    return node->v.element.tag == GUMBO_TAG_SCRIPT ? "<script>" : "<plaintext>";
-}
-
-} // namespace
-
 TextSpot textSpot(const ParsedHtml& page, std::size_t offset) {
-    const std::vector<const GumboNode*> open = openAt(page, offset);
+    return textSpot(page, offset, openAt(page, offset));
+}
+
+TextSpot textSpot(const ParsedHtml& page, std::size_t offset,
+                  const std::vector<const GumboNode*>& open) {
     const auto outermost = std::find_if(open.begin(), open.end(), [](const GumboNode* node) {
         return readingIn(node) != Reading::AsMarkup;
     });

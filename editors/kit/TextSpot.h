@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace kit {
 
@@ -21,5 +22,11 @@ struct TextSpot {
 // change the page or cannot be done: a script left open at the end never runs, and nothing ends
 // a plaintext.
 TextSpot textSpot(const ParsedHtml& page, std::size_t offset);
+// The same from the nodes open at `offset`, as openAt gives them.
+TextSpot textSpot(const ParsedHtml& page, std::size_t offset,
+                  const std::vector<const GumboNode*>& open);
+
+// The elements and unfinished comments still open at `offset`, outermost first.
+std::vector<const GumboNode*> openAt(const ParsedHtml& page, std::size_t offset);
 
 } // namespace kit
