@@ -1,6 +1,8 @@
 // Where the hosts put the wizard's texts, on large pages: the 1.4 MB page with 40,000 comments
-// (one placement must take 50 ms at most), and pages of ordinary markup of 0.1, 1 and 10 MB,
-// whose times must grow with the size and no faster.
+// (one placement must take 50 ms at most), pages of ordinary markup of 0.1, 1 and 10 MB, and
+// pages of lazily loaded pictures with 100 to 1,600 noscript fallbacks, one of which hides the
+// next from a parser that reads noscript content as markup; their times must grow with the size
+// (or the number of noscripts) and no faster.
 
 #include "editors/kit/Placement.h"
 
@@ -87,5 +89,35 @@ void BM_Growth(benchmark::State& state) {
     place(state, page, kit::Place::Body);
 }
 BENCHMARK(BM_Growth)->ArgName("tenthsMB")->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// Pictures loaded by a script, each with its <noscript> fallback, as lazy loading writes them;
+// the first fallback holds a comment that only a parser reading it as markup sees running on
+// over the next one.
+std::string noscriptPage(std::size_t noscripts) {
+    std::string page = head() + "<noscript><!--</noscript><noscript>--></noscript>\n";
+    for (std::size_t i = 0; i < noscripts; ++i) {
+        const std::string n = std::to_string(i);
+        page += "<div class=\"card\"><h3>Picture " + n +
+                "</h3>\n<img class=\"lazy\" data-src=\"/pics/" + n +
+                ".jpg\" alt=\"picture\"><noscript><img src=\"/pics/" + n +
+                ".jpg\" alt=\"picture\"></noscript>\n<p>Some words about it, <a href=\"/p/" + n +
+                "\">more</a>.</p></div>\n";
+    }
+    return page + "</body>\n</html>\n";
+}
+
+void BM_NoscriptGrowth(benchmark::State& state) {
+    const std::string page = noscriptPage(std::size_t(state.range(0)));
+    place(state, page, kit::Place::Head);
+    state.counters["time_per_noscript"] =
+        benchmark::Counter(double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate |
+                                                       benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_NoscriptGrowth)
+    ->ArgName("noscripts")
+    ->Arg(100)
+    ->Arg(400)
+    ->Arg(1600)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,5 +1,9 @@
 #include "editors/kit/BodyTag.h"
 
+#include "editors/kit/HandlerScript.h"
+#include "editors/kit/TextSpot.h"
+#include "editors/kit/WrittenAttribute.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -15,22 +19,8 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r';
 }
 
-// An attribute's value as written: its quote (0 when unquoted) and what stands between quotes.
-struct Written {
-    char quote = 0;
-    std::string_view content;
-};
-
-Written writtenValue(const GumboAttribute& attribute) {
-    const std::string_view raw(attribute.original_value.data, attribute.original_value.length);
-    if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') && raw.back() == raw.front())
-        return {raw.front(), raw.substr(1, raw.size() - 2)};
-    return {0, raw};
-}
-
-// gumbo gives an attribute without a value its name as the value as written.
-bool hasValue(const GumboAttribute& attribute) {
-    return attribute.original_value.data != attribute.original_name.data;
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(" \t\n\f\r") == std::string_view::npos;
 }
 
 // Value text written for another quote: a character reference stands for that quote, and all
@@ -47,6 +37,31 @@ std::string requoted(std::string_view content, char quote) {
     return out;
 }
 
+// A decoded value written between `quote`s so that it reads back the same.
+std::string encoded(std::string_view value, char quote) {
+    std::string out;
+    out.reserve(value.size());
+    for (const char c : value) {
+        if (c == '&')
+            out += "&amp;";
+        else
+            out += c;
+    }
+    return requoted(out, quote);
+}
+
+constexpr std::string_view kOpen = "<body";
+
+// What a browser takes a quoted value to be.
+std::string decoded(std::string_view quotedValue) {
+    const std::string tag = std::string(kOpen) + " a=" + std::string(quotedValue) + ">";
+    const ParsedHtml parsed(tag);
+    const GumboNode* body = parsed.htmlChild(GUMBO_TAG_BODY);
+    const GumboAttribute* value =
+        body ? gumbo_get_attribute(&body->v.element.attributes, "a") : nullptr;
+    return value ? value->value : "";
+}
+
 // Values that two can share: the scripts of an event handler (onload, onunload, ...) and the
 // names of a class list. Other attributes have one value; the page's own stays, as a browser
 // keeps the first of two.
@@ -54,57 +69,44 @@ bool joinable(std::string_view name) {
     return name.starts_with("on") || name == "class";
 }
 
-// What goes between the page's value and the new one: a blank between class names; between
-// scripts nothing after a ";", a line end after a "//" comment that would swallow what follows,
-// else ";".
-std::string_view separator(std::string_view name, std::string_view first) {
-    const std::size_t end = first.find_last_not_of(" \t\n\f\r");
-    if (name == "class")
-        return end == first.size() - 1 ? " " : "";
-    if (first[end] == ';')
-        return {};
-    const std::size_t lineStart = first.find_last_of("\n\r", end);
-    const std::string_view lastLine =
-        first.substr(lineStart == std::string_view::npos ? 0 : lineStart + 1);
-    return lastLine.find("//") != std::string_view::npos ? "\n" : ";";
+// How the page's value and the new one become one: class names with a blank between them,
+// scripts so that both run.
+JoinedScripts joining(std::string_view name, std::string_view first, std::string_view second) {
+    if (name != "class")
+        return joinedHandlers(name, first, second);
+    return {"", isBlank(first.back()) ? "" : " ", ""};
 }
 
-// The edit that appends `added`'s value to the body's attribute `existing`.
+// An attribute as written in `document`, from gumbo's record of where its name is.
+WrittenAttribute writtenIn(const ParsedHtml& document, const GumboAttribute& attribute) {
+    return writtenAttributeAt(document.document(), document.offsetOf(attribute.original_name.data));
+}
+
+// The edit that appends `added`'s value (written as `addContent` in the text) to the body's
+// attribute `existing`. The page's bytes of its value stay where they read the same joined;
+// where a character reference would read differently at the join (`&amp` followed by "x"), the
+// joined value is written anew.
 Piece mergeValue(const ParsedHtml& page, const GumboAttribute& existing,
-                 const GumboAttribute& added) {
-    const Written add = writtenValue(added);
-    if (!hasValue(existing)) {
-        // "name", "name=" or "name = " before ">": the "=" and its blanks become the value.
-        const std::string_view doc = page.document();
-        const std::size_t nameEnd =
-            page.offsetOf(existing.original_name.data) + existing.original_name.length;
-        std::size_t end = nameEnd;
-        while (end < doc.size() && isBlank(doc[end]))
-            ++end;
-        if (end < doc.size() && doc[end] == '=') {
-            ++end;
-            while (end < doc.size() && isBlank(doc[end]))
-                ++end;
-        } else {
-            end = nameEnd;
-        }
-        return {nameEnd, end - nameEnd, "=\"" + requoted(add.content, '"') + "\""};
-    }
-    const Written old = writtenValue(existing);
+                 const GumboAttribute& added, std::string_view addContent) {
+    const WrittenAttribute old = writtenIn(page, existing);
     const char quote = old.quote ? old.quote : '"';
     const std::string_view value = existing.value;
-    const bool blank = value.find_first_not_of(" \t\n\f\r") == std::string_view::npos;
-    std::string merged(1, quote);
-    if (!blank) {
-        merged += requoted(old.content, quote);
-        merged += separator(existing.name, value);
+    // "name", "name=", "name = " or a blank value: the new value stands in its place.
+    const bool replaced = !old.hasEquals || isBlank(value);
+    std::string expected = added.value;
+    std::string written = requoted(addContent, quote);
+    if (!replaced) {
+        const JoinedScripts join = joining(existing.name, value, added.value);
+        expected = join.before + std::string(value) + join.between + expected + join.after;
+        written = join.before + requoted(old.content(page.document()), quote) + join.between +
+                  written + join.after;
     }
-    merged += requoted(add.content, quote);
-    merged += quote;
-    return {page.offsetOf(existing.original_value.data), existing.original_value.length, merged};
+    std::string quoted = quote + written + quote;
+    if (decoded(quoted) != expected)
+        quoted = quote + encoded(expected, quote) + quote;
+    const std::size_t from = replaced ? old.nameEnd : old.valueStart;
+    return {from, old.valueEnd - from, (replaced ? "=" : "") + quoted};
 }
-
-constexpr std::string_view kOpen = "<body";
 
 // The attributes of a text as a browser reads them inside a start tag: the body of
 // `<body` + text + `>` parsed; null when the text is more than attributes (it would end the tag),
@@ -117,21 +119,46 @@ const GumboVector* attributesOf(const ParsedHtml& tag) {
     return &body->v.element.attributes;
 }
 
-// Where attributes go in the explicit body start tag: before its ">", or before "/>" unless that
-// "/" ends an unquoted value.
-std::size_t attributeEnd(const ParsedHtml& page, const GumboElement& body) {
+// The attributes written in the body's own start tag, and where that tag's ">" is.
+struct OwnTag {
+    std::vector<WrittenAttribute> attributes;
+    std::size_t close = 0;
+};
+
+OwnTag ownTag(const ParsedHtml& page, const GumboElement& body) {
     const std::size_t tag = page.offsetOf(body.original_tag.data);
     const std::size_t close = tag + body.original_tag.length - 1;
-    if (page.document()[close - 1] != '/')
-        return close;
-    for (unsigned i = 0; i < body.attributes.length; ++i) {
-        const auto* attribute = static_cast<const GumboAttribute*>(body.attributes.data[i]);
-        const std::size_t valueEnd =
-            page.offsetOf(attribute->original_value.data) + attribute->original_value.length;
-        if (hasValue(*attribute) && valueEnd == close)
-            return close;
+    return {writtenAttributes(page.document(), tag, close), close};
+}
+
+// Where attributes go in the explicit body start tag: before its ">", or before "/>" unless that
+// "/" ends an unquoted value.
+std::size_t attributeEnd(const ParsedHtml& page, const OwnTag& tag) {
+    if (page.document()[tag.close - 1] != '/')
+        return tag.close;
+    if (!tag.attributes.empty()) {
+        const WrittenAttribute& last = tag.attributes.back();
+        if (last.hasEquals && !last.quote && last.valueEnd == tag.close)
+            return tag.close;
     }
-    return close - 1;
+    return tag.close - 1;
+}
+
+// The pieces that put `text` into the body's own start tag, before its end. A last attribute
+// written as "name=" would take the text for its value, so it gets its empty value written out;
+// a text that would run on from the byte before it is set off by a blank.
+std::vector<Piece> intoOwnTag(const ParsedHtml& page, const GumboElement& body,
+                              const std::string& text, const std::vector<std::size_t>& merged) {
+    const OwnTag tag = ownTag(page, body);
+    const std::size_t at = attributeEnd(page, tag);
+    std::vector<Piece> pieces;
+    if (!tag.attributes.empty() && tag.attributes.back().awaitsValue() &&
+        std::find(merged.begin(), merged.end(), tag.attributes.back().nameStart) == merged.end())
+        pieces.push_back({tag.attributes.back().equals + 1, 0, "\"\""});
+    const bool runsOn =
+        !text.empty() && !isBlank(text.front()) && !isBlank(page.document()[at - 1]);
+    pieces.push_back({at, 0, (runsOn ? " " : "") + text});
+    return pieces;
 }
 
 // The pieces as one edit: from the first piece's start to the last one's end, the bytes
@@ -154,9 +181,9 @@ Edit joined(std::string_view document, std::vector<Piece> pieces) {
 
 Edit bodyTagEdit(const ParsedHtml& page, const GumboNode& bodyNode, std::string_view text) {
     const GumboElement& body = bodyNode.v.element;
-    const bool written = body.original_tag.length > 0;
     std::vector<Piece> pieces;
-    std::string rest(text); // the text less the attributes merged into the body's own
+    std::vector<std::size_t> merged; // where the names of the body's attributes merged into are
+    std::string rest(text);          // the text less the attributes merged into the body's own
 
     const std::string tag = std::string(kOpen) + std::string(text) + ">";
     const ParsedHtml parsed(tag);
@@ -165,16 +192,15 @@ Edit bodyTagEdit(const ParsedHtml& page, const GumboNode& bodyNode, std::string_
         std::size_t previousEnd = 0; // in the text: where the previous attribute ended
         for (unsigned i = 0; i < added->length; ++i) {
             const auto* attribute = static_cast<const GumboAttribute*>(added->data[i]);
-            const char* endPtr =
-                hasValue(*attribute)
-                    ? attribute->original_value.data + attribute->original_value.length
-                    : attribute->original_name.data + attribute->original_name.length;
-            const std::size_t end = parsed.offsetOf(endPtr) - kOpen.size();
+            const WrittenAttribute add = writtenIn(parsed, *attribute);
+            const std::size_t end = (add.hasEquals ? add.valueEnd : add.nameEnd) - kOpen.size();
             // The body's own attribute, wherever it is written: an attribute that a later
-            // <body> tag gave the body is merged there.
+            // <body> tag gave the body is merged there. Of two with one name, a browser (and
+            // gumbo) keeps the first.
             const GumboAttribute* existing = gumbo_get_attribute(&body.attributes, attribute->name);
-            if (existing && hasValue(*attribute) && joinable(attribute->name)) {
-                pieces.push_back(mergeValue(page, *existing, *attribute));
+            if (existing && add.hasEquals && joinable(attribute->name)) {
+                pieces.push_back(mergeValue(page, *existing, *attribute, add.content(tag)));
+                merged.push_back(page.offsetOf(existing->original_name.data));
                 rest.erase(previousEnd - removedSoFar, end - previousEnd);
                 removedSoFar += end - previousEnd;
             }
@@ -182,14 +208,17 @@ Edit bodyTagEdit(const ParsedHtml& page, const GumboNode& bodyNode, std::string_
         }
     }
 
-    const bool merged = !pieces.empty();
-    const bool restBlank = rest.find_first_not_of(" \t\n\f\r") == std::string::npos;
-    if (!merged || !restBlank) {
-        if (written)
-            pieces.push_back({attributeEnd(page, body), 0, rest});
-        else
-            pieces.push_back({page.readableBefore(page.offsetOf(body.start_pos)), 0,
-                              std::string(kOpen) + rest + ">"});
+    if (pieces.empty() || !isBlank(rest)) {
+        if (body.original_tag.length > 0) {
+            const std::vector<Piece> own = intoOwnTag(page, body, rest, merged);
+            pieces.insert(pieces.end(), own.begin(), own.end());
+        } else {
+            const bool runsOn = !rest.empty() && !isBlank(rest.front());
+            const TextSpot spot = textSpot(page, page.offsetOf(body.start_pos));
+            pieces.push_back(
+                {spot.offset, 0,
+                 spot.closing + std::string(kOpen) + (runsOn ? " " : "") + rest + ">"});
+        }
     }
     return joined(page.document(), std::move(pieces));
 }

@@ -1,5 +1,7 @@
 #include "editors/kit/ParsedHtml.h"
 
+#include "editors/kit/Placement.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -79,12 +81,10 @@ std::vector<Noscript> noscriptsIn(const GumboOutput* output, std::string_view te
 
 // Blanks out each noscript's raw text, so that gumbo sees nothing in it; offsets stay as they
 // are. A tag found inside raw text blanked before it is no tag (and its raw text is not looked
-// for, so that nested ones cost no more than one). Returns those blanked, and where the last
-// blanked raw text ends.
-std::vector<Noscript> blankOut(std::string& text, const std::vector<Noscript>& noscripts,
-                               std::size_t& end) {
+// for, so that nested ones cost no more than one). Returns those blanked.
+std::vector<Noscript> blankOut(std::string& text, const std::vector<Noscript>& noscripts) {
     std::vector<Noscript> blanked;
-    end = 0;
+    std::size_t end = 0;
     for (const Noscript& noscript : noscripts) {
         if (noscript.tag < end)
             continue;
@@ -96,6 +96,9 @@ std::vector<Noscript> blankOut(std::string& text, const std::vector<Noscript>& n
     return blanked;
 }
 
+// Parses with blanked noscripts that a page needs at most; each one costs a parse of the page.
+constexpr int kMaskedParses = 16;
+
 } // namespace
 
 ParsedHtml::ParsedHtml(std::string_view document) : document_(document) {
@@ -103,41 +106,36 @@ ParsedHtml::ParsedHtml(std::string_view document) : document_(document) {
     options_.allocator = GumboArena::allocate;
     options_.deallocator = GumboArena::release;
     options_.userdata = &arena_;
-    options_.max_errors = 0; // parse errors are not looked at: no need to keep them
+    // Parse errors are not looked at, but gumbo 0.10 must be let keep them all: where it may not
+    // keep the error of a duplicate attribute, it runs that name into the next one's.
+    options_.max_errors = -1;
     if (document.starts_with(kByteOrderMark))
         skipped_ = kByteOrderMark.size();
     parsed_ = document.substr(skipped_);
     parse();
     if (!mentionsNoscript(parsed_))
         return;
-    const std::vector<Noscript> first = noscriptsIn(output_, parsed_);
-    if (first.empty())
+    std::vector<Noscript> found = noscriptsIn(output_, parsed_);
+    if (found.empty())
         return;
 
-    // Usually one more parse with every noscript blanked out is the browser's tree: then the
-    // noscript elements of that parse are exactly the blanked ones.
-    masked_.assign(parsed_);
-    std::size_t end = 0;
-    const std::vector<Noscript> blanked = blankOut(masked_, first, end);
-    parsed_ = masked_;
-    parse();
-    if (noscriptsIn(output_, parsed_) == blanked)
-        return;
-
-    // Markup that only a noscript read as raw text reveals (or hides): blank them out one at a
-    // time in document order, each found by a parse that is right up to it.
-    masked_.assign(document.substr(skipped_));
-    parsed_ = masked_;
-    std::size_t settled = 0;
-    for (;;) {
+    // The tree is the browser's once the noscript elements a parse finds are exactly those
+    // blanked for it; usually the second parse. A parse is the browser's up to the first
+    // noscript that the mask gets wrong, and finds the truth there (a noscript that markup only
+    // a noscript read as raw text reveals, or none where it hides one), so blanking what the
+    // last parse found is right a little further each time, and for every such place at once.
+    for (int parses = 0; parses < kMaskedParses; ++parses) {
+        masked_.assign(document.substr(skipped_));
+        const std::vector<Noscript> blanked = blankOut(masked_, found);
+        parsed_ = masked_;
         parse();
-        const std::vector<Noscript> now = noscriptsIn(output_, parsed_);
-        const auto next = std::find_if(now.begin(), now.end(),
-                                       [&](const Noscript& n) { return n.tag >= settled; });
-        if (next == now.end())
+        found = noscriptsIn(output_, parsed_);
+        if (found == blanked)
             return;
-        blankOut(masked_, {*next}, settled);
     }
+    throw PlacementError("The page's <noscript> sections hide one another too deeply to tell "
+                         "where a browser sees its parts (a <noscript> holds an unclosed "
+                         "comment, script or tag). Simplify them, then insert again.");
 }
 
 ParsedHtml::~ParsedHtml() = default;
@@ -147,51 +145,6 @@ void ParsedHtml::parse() {
     arena_.clear();
     output_ = gumbo_parse_with_options(&options_, parsed_.data(), parsed_.size());
 }
-
-namespace {
-
-// Elements whose content a browser does not read as markup (or, for a template, never runs),
-// and foreign content, where HTML is not HTML.
-bool swallowsMarkup(const GumboNode* node) {
-    if (node->type == GUMBO_NODE_TEMPLATE)
-        return true;
-    const GumboElement& element = node->v.element;
-    if (element.tag_namespace != GUMBO_NAMESPACE_HTML)
-        return true;
-    switch (element.tag) {
-    case GUMBO_TAG_SCRIPT:
-    case GUMBO_TAG_STYLE:
-    case GUMBO_TAG_TEXTAREA:
-    case GUMBO_TAG_TITLE:
-    case GUMBO_TAG_XMP:
-    case GUMBO_TAG_IFRAME:
-    case GUMBO_TAG_NOEMBED:
-    case GUMBO_TAG_NOFRAMES:
-    case GUMBO_TAG_NOSCRIPT:
-    case GUMBO_TAG_PLAINTEXT:
-    case GUMBO_TAG_TEMPLATE:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool endsWith(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
-// A comment that the end of the document cut short, from its text as written (which gumbo may
-// start with tags it dropped just before it): a "<!--" comment ends with "-->" or "--!>" (or is
-// "<!-->" or "<!--->"), any other ends at the first ">". Taking a comment for cut short only
-// moves text to before it.
-bool unterminated(std::string_view comment) {
-    if (!endsWith(comment, ">"))
-        return true;
-    return comment.find("<!--") != std::string_view::npos &&
-           !(endsWith(comment, "-->") || endsWith(comment, "--!>"));
-}
-
-} // namespace
 
 std::size_t ParsedHtml::parsedEnd() const {
     // Elements still open at the end end there; the latest end of any element is that point.
@@ -211,47 +164,93 @@ std::size_t ParsedHtml::parsedEnd() const {
     return end;
 }
 
-std::size_t ParsedHtml::readableBefore(std::size_t offset) const {
-    std::size_t readable = offset;
-    // Every node that starts before `offset` is looked at: gumbo's end of an element is not
-    // always past what it holds (a head that a script is put back into after </head> ends at
-    // that tag), so a parent's end cannot tell whether something in it is still open.
-    std::vector<const GumboNode*> pending{tree()};
+namespace {
+
+// Whether a node's bytes as written are all its text: a comment, CDATA, or the text of an
+// element whose content a browser does not read as markup. Other text takes in the bytes of
+// tags that gumbo dropped within it.
+bool readAsText(const GumboNode* node) {
+    if (node->type == GUMBO_NODE_COMMENT || node->type == GUMBO_NODE_CDATA)
+        return true;
+    const GumboNode* parent = node->parent;
+    if (!parent || parent->type != GUMBO_NODE_ELEMENT ||
+        parent->v.element.tag_namespace != GUMBO_NAMESPACE_HTML)
+        return false;
+    switch (parent->v.element.tag) {
+    case GUMBO_TAG_SCRIPT:
+    case GUMBO_TAG_STYLE:
+    case GUMBO_TAG_TEXTAREA:
+    case GUMBO_TAG_TITLE:
+    case GUMBO_TAG_XMP:
+    case GUMBO_TAG_IFRAME:
+    case GUMBO_TAG_NOEMBED:
+    case GUMBO_TAG_NOFRAMES:
+    case GUMBO_TAG_NOSCRIPT:
+    case GUMBO_TAG_PLAINTEXT:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Where the document's bytes belong to what gumbo kept: text read as text, comments, and the
+// start and end tags of elements; sorted by their starts.
+std::vector<std::pair<std::size_t, std::size_t>> keptRanges(const ParsedHtml& page) {
+    std::vector<std::pair<std::size_t, std::size_t>> ranges;
+    const auto keep = [&](const GumboStringPiece& piece) {
+        if (piece.length > 0)
+            ranges.push_back({page.offsetOf(piece.data), page.offsetOf(piece.data) + piece.length});
+    };
+    std::vector<const GumboNode*> pending{page.tree()};
     while (!pending.empty()) {
         const GumboNode* node = pending.back();
         pending.pop_back();
-        if (node->type == GUMBO_NODE_COMMENT) {
-            const GumboText& comment = node->v.text;
-            const std::size_t start = offsetOf(comment.start_pos);
-            if (start < offset && start + comment.original_text.length >= offset &&
-                unterminated({comment.original_text.data, comment.original_text.length}))
-                readable = std::min(readable, start);
+        if (!hasChildren(node)) {
+            if (readAsText(node))
+                keep(node->v.text.original_text);
             continue;
         }
-        if (!hasChildren(node))
-            continue;
         if (node->type != GUMBO_NODE_DOCUMENT) {
-            const GumboElement& element = node->v.element;
-            const std::size_t start = offsetOf(element.start_pos);
-            if (start >= offset)
-                continue;
-            // An element's end is where its end tag starts, or where it ends without one.
-            if (swallowsMarkup(node) && offsetOf(element.end_pos) >= offset) {
-                readable = std::min(readable, start);
-                continue;
-            }
+            keep(node->v.element.original_tag);
+            keep(node->v.element.original_end_tag);
         }
         const GumboVector& children = childrenOf(node);
         for (unsigned i = 0; i < children.length; ++i)
             pending.push_back(static_cast<const GumboNode*>(children.data[i]));
     }
-    if (readable == document_.size()) {
-        if (endsWith(document_, "</"))
-            return readable - 2;
-        if (endsWith(document_, "<"))
-            return readable - 1;
+    std::sort(ranges.begin(), ranges.end());
+    return ranges;
+}
+
+} // namespace
+
+std::size_t ParsedHtml::lastIgnoredEndTag(std::string_view name, std::size_t from,
+                                          std::size_t to) const {
+    const std::string_view text = document_;
+    std::vector<std::size_t> found;
+    for (std::size_t at = text.find("</", from); at != std::string_view::npos && at < to;
+         at = text.find("</", at + 2)) {
+        const std::size_t end = at + 2 + name.size();
+        if (end < text.size() && endsTagName(text[end]) &&
+            std::equal(name.begin(), name.end(), text.begin() + at + 2,
+                       [](char want, char got) { return want == lower(got); }))
+            found.push_back(at);
     }
-    return readable;
+    if (found.empty())
+        return std::string_view::npos;
+    auto ranges = keptRanges(*this);
+    for (std::size_t i = 1; i < ranges.size(); ++i) // each range's end: the furthest one so far
+        ranges[i].second = std::max(ranges[i].second, ranges[i - 1].second);
+    for (auto it = found.rbegin(); it != found.rend(); ++it) {
+        const auto after =
+            std::upper_bound(ranges.begin(), ranges.end(), *it,
+                             [](std::size_t at, const std::pair<std::size_t, std::size_t>& r) {
+                                 return at < r.first;
+                             });
+        if (after == ranges.begin() || std::prev(after)->second <= *it)
+            return *it;
+    }
+    return std::string_view::npos;
 }
 
 const GumboNode* ParsedHtml::htmlChild(GumboTag tag) const {

@@ -17,6 +17,8 @@ namespace kit {
 
 class ParsedHtml {
 public:
+    // Throws PlacementError for the rare page whose noscript elements hide one another so
+    // deeply that a few parses cannot tell which ones a browser sees.
     explicit ParsedHtml(std::string_view document);
     ~ParsedHtml();
     ParsedHtml(const ParsedHtml&) = delete;
@@ -32,10 +34,10 @@ public:
     // of the document cut short (which no browser shows).
     std::size_t parsedEnd() const;
 
-    // `offset`, or, where the end of the document left something open that a browser reads as
-    // text (raw text such as a script, a comment, a template, SVG or MathML, a lone "<"), the
-    // start of the outermost such thing: text put there is read as markup.
-    std::size_t readableBefore(std::size_t offset) const;
+    // The last end tag "</name" (a lowercase name) starting between `from` and `to` that the
+    // parser read as a tag but kept nowhere in the tree, as it drops one that does not fit where
+    // it stands (a </body> inside a table); npos where there is none.
+    std::size_t lastIgnoredEndTag(std::string_view name, std::size_t from, std::size_t to) const;
 
     // Offsets in the document's own bytes (the byte-order mark included).
     std::size_t offsetOf(const GumboSourcePosition& position) const {

@@ -2,22 +2,26 @@
 
 #include "editors/kit/BodyTag.h"
 #include "editors/kit/ParsedHtml.h"
+#include "editors/kit/TextSpot.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace kit {
 
 namespace {
 
-std::size_t headEnd(const ParsedHtml& page) {
+// Text for the head's end: before its end tag, or where it ends without one.
+Edit headEndEdit(const ParsedHtml& page, std::string_view text) {
     const GumboNode* head = page.htmlChild(GUMBO_TAG_HEAD);
     if (!head) // the parser makes one for every page; this only keeps a surprise from crashing
         throw PlacementError("The page has no head to put the text in.");
     const GumboElement& element = head->v.element;
-    return page.readableBefore(element.original_end_tag.length > 0
-                                   ? page.offsetOf(element.original_end_tag.data)
-                                   : page.offsetOf(element.end_pos));
+    const TextSpot spot = textSpot(page, element.original_end_tag.length > 0
+                                             ? page.offsetOf(element.original_end_tag.data)
+                                             : page.offsetOf(element.end_pos));
+    return {spot.offset, 0, spot.closing + std::string(text)};
 }
 
 const GumboNode& requireBody(const ParsedHtml& page) {
@@ -27,21 +31,77 @@ const GumboNode& requireBody(const ParsedHtml& page) {
                          "to put the text in.");
 }
 
-std::size_t bodyEnd(const ParsedHtml& page, const GumboElement& body) {
-    // An end tag that foreign content or a template leaves open around it is no place for text.
-    if (body.original_end_tag.length > 0)
-        return page.readableBefore(page.offsetOf(body.original_end_tag.data));
-    // Without </body>, the body ends where the document does (gumbo's own end of the body is
-    // the place of a </body> it ignored, if any). A </html> ends the body as well, and reads
-    // better than the file's end.
-    const GumboElement& html = page.root()->v.element;
-    std::size_t end = page.parsedEnd();
-    if (html.original_end_tag.length > 0) {
-        const std::size_t htmlEnd = page.offsetOf(html.original_end_tag.data);
-        if (htmlEnd >= page.offsetOf(body.start_pos) && htmlEnd < end)
-            end = htmlEnd;
+// Whether an element or text of the page begins after `offset`.
+bool contentAfter(const ParsedHtml& page, std::size_t offset) {
+    std::vector<const GumboNode*> pending{page.tree()};
+    while (!pending.empty()) {
+        const GumboNode* node = pending.back();
+        pending.pop_back();
+        if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_CDATA) {
+            if (page.offsetOf(node->v.text.start_pos) > offset)
+                return true;
+        }
+        if (!hasChildren(node))
+            continue;
+        if (node->type != GUMBO_NODE_DOCUMENT && node->v.element.original_tag.length > 0 &&
+            page.offsetOf(node->v.element.start_pos) > offset)
+            return true;
+        const GumboVector& children = childrenOf(node);
+        for (unsigned i = 0; i < children.length; ++i)
+            pending.push_back(static_cast<const GumboNode*>(children.data[i]));
     }
-    return page.readableBefore(end);
+    return false;
+}
+
+bool isForeign(const GumboNode* node) {
+    return node->type == GUMBO_NODE_ELEMENT &&
+           node->v.element.tag_namespace != GUMBO_NAMESPACE_HTML;
+}
+
+// The spot before an end tag that the page writes for the body's end (or the page's), where the
+// body ends, even with more after it, which a browser puts back into the body. But inside SVG
+// or MathML, with the body going on after it, it is text to the page's author (a string in an
+// SVG script) and no end to a browser either: then none.
+std::optional<TextSpot> beforeEndTag(const ParsedHtml& page, std::size_t tag) {
+    const std::vector<const GumboNode*> open = openAt(page, tag);
+    if (std::any_of(open.begin(), open.end(), isForeign) && contentAfter(page, tag))
+        return std::nullopt;
+    return textSpot(page, tag, open);
+}
+
+// Before the page's end tag `name` where the body ends, between `from` and `to`: the one gumbo
+// keeps, or else the last one it read and dropped (a </body> inside a table).
+std::optional<TextSpot> beforeEndTagOf(const ParsedHtml& page, const GumboElement& element,
+                                       std::string_view name, std::size_t from, std::size_t to) {
+    std::size_t kept = std::string_view::npos;
+    if (element.original_end_tag.length > 0) {
+        kept = page.offsetOf(element.original_end_tag.data);
+        if (kept >= from && kept < to)
+            if (std::optional<TextSpot> spot = beforeEndTag(page, kept))
+                return spot;
+    }
+    const std::size_t dropped =
+        page.lastIgnoredEndTag(name, kept == std::string_view::npos ? from : kept + 1, to);
+    if (dropped == std::string_view::npos)
+        return std::nullopt;
+    return beforeEndTag(page, dropped);
+}
+
+// Where the body ends: before its end tag, or else before </html>, or else where the document
+// does (where the parser stopped reading).
+TextSpot bodyEnd(const ParsedHtml& page, const GumboElement& body) {
+    if (body.original_end_tag.length > 0) // the usual page, spared a look for where parsing ended
+        if (std::optional<TextSpot> spot =
+                beforeEndTag(page, page.offsetOf(body.original_end_tag.data)))
+            return *spot;
+    const std::size_t start = page.offsetOf(body.start_pos);
+    const std::size_t end = page.parsedEnd();
+    if (std::optional<TextSpot> spot = beforeEndTagOf(page, body, "body", start, end))
+        return *spot;
+    if (std::optional<TextSpot> spot =
+            beforeEndTagOf(page, page.root()->v.element, "html", start, end))
+        return *spot;
+    return textSpot(page, end);
 }
 
 // Text for the body's end. Where nothing of the body comes before that place, the body begins
@@ -49,16 +109,16 @@ std::size_t bodyEnd(const ParsedHtml& page, const GumboElement& body) {
 // first.
 Edit bodyEndEdit(const ParsedHtml& page, std::string_view text) {
     const GumboElement& body = requireBody(page).v.element;
-    const std::size_t at = bodyEnd(page, body);
-    if (body.original_tag.length == 0 && at <= page.offsetOf(body.start_pos))
-        return {at, 0, "<body>" + std::string(text)};
-    return {at, 0, std::string(text)};
+    const TextSpot spot = bodyEnd(page, body);
+    const bool opensBody =
+        body.original_tag.length == 0 && spot.offset <= page.offsetOf(body.start_pos);
+    return {spot.offset, 0, spot.closing + (opensBody ? "<body>" : "") + std::string(text)};
 }
 
 Edit placed(const ParsedHtml& page, Place place, std::string_view text) {
     switch (place) {
     case Place::Head:
-        return {headEnd(page), 0, std::string(text)};
+        return headEndEdit(page, text);
     case Place::Body:
         return bodyEndEdit(page, text);
     case Place::BodyTag:

@@ -38,8 +38,12 @@ struct Edit {
 // written around the text (`<body` + text + `>`, or `<body>` before body text that would
 // otherwise come before the body begins), and an event handler or class the body already has
 // takes the new value after its own (`onload="a();b()"`), so that the edit may replace bytes of
-// the body tag. Hosts apply it as one change. Throws PlacementError when the document has no
-// such place (a frameset page has no body).
+// the body tag. Where the end of the page leaves open what would read the text as something
+// else (a comment, a style or title, a template, SVG, a table), the end tags that the end of the
+// page implies go before the text. Hosts apply it as one change. Throws PlacementError when the
+// document has no such place: a frameset page has no body, a script left open at the end never
+// runs and would take the text in, nothing ends a plaintext, and a handler of the body that is
+// unfinished script cannot be joined.
 Edit placeText(std::string_view document, Place place, std::string_view text);
 
 // The edit that puts `text` in place of the first "<!--cursor-->" comment (in any letter case)
