@@ -1,6 +1,7 @@
 #include "VorrelHostPlugin.h"
 
 #include "HostAdaptor.h"
+#include "editors/protocol/HostProtocol.h"
 
 #include <KPluginFactory>
 #include <KTextEditor/Editor>
@@ -22,12 +23,12 @@ VorrelHostPlugin::VorrelHostPlugin(QObject* parent, const QVariantList&)
         return;
     }
     adaptor_ = new HostAdaptor(host_, bus, this);
-    if (!bus.registerObject(QString::fromLatin1(kObjectPath), adaptor_,
-                            QDBusConnection::ExportScriptableSlots)) {
-        qWarning("Vorrel host: %s is already served in this Kate", kObjectPath);
+    if (!bus.registerObject(QString::fromLatin1(wexdor4::kObjectPath), adaptor_,
+                            QDBusConnection::ExportAdaptors)) {
+        qWarning("Vorrel host: %s is already served in this Kate", wexdor4::kObjectPath);
         return;
     }
-    bus.interface()->registerService(QString::fromLatin1(kBusName),
+    bus.interface()->registerService(QString::fromLatin1(wexdor4::kBusName),
                                      QDBusConnectionInterface::QueueService,
                                      QDBusConnectionInterface::DontAllowReplacement);
 }
@@ -36,8 +37,8 @@ VorrelHostPlugin::~VorrelHostPlugin() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!adaptor_ || !bus.isConnected())
         return;
-    bus.interface()->unregisterService(QString::fromLatin1(kBusName));
-    bus.unregisterObject(QString::fromLatin1(kObjectPath));
+    bus.interface()->unregisterService(QString::fromLatin1(wexdor4::kBusName));
+    bus.unregisterObject(QString::fromLatin1(wexdor4::kObjectPath));
 }
 
 } // namespace vorrelkate
