@@ -32,8 +32,8 @@ std::string DBusDirectory::ownConnection() {
 namespace {
 QDBusMessage isRunningCall(const std::string& connection) {
     QDBusMessage call = QDBusMessage::createMethodCall(
-        QString::fromStdString(connection), QString::fromLatin1(kHostObjectPath),
-        QString::fromLatin1(kHostInterface), QString::fromLatin1(kHostRunningMethod));
+        QString::fromStdString(connection), QString::fromLatin1(wexdor4::kObjectPath),
+        QString::fromLatin1(wexdor4::kInterface), QString::fromLatin1(wexdor4::kRunningMethod));
     // Only programs already running are asked; none is started for the question.
     call.setAutoStartService(false);
     return call;

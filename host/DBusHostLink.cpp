@@ -13,7 +13,7 @@ namespace vorrel {
 
 namespace {
 const QString hostName() {
-    return QString::fromLatin1(kHostBusName);
+    return QString::fromLatin1(wexdor4::kBusName);
 }
 
 bool canBeActivated(QDBusConnection& bus) {
@@ -56,8 +56,8 @@ std::shared_ptr<HostObject> DBusHostLink::connect() {
 
 std::string DBusHostObject::call(const std::string& method, const std::vector<std::string>& args) {
     QDBusMessage message = QDBusMessage::createMethodCall(
-        service_, QString::fromLatin1(kHostObjectPath), QString::fromLatin1(kHostInterface),
-        QString::fromStdString(method));
+        service_, QString::fromLatin1(wexdor4::kObjectPath),
+        QString::fromLatin1(wexdor4::kInterface), QString::fromStdString(method));
     QList<QVariant> arguments;
     for (const std::string& arg : args)
         arguments << QString::fromUtf8(arg.data(), qsizetype(arg.size()));

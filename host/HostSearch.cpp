@@ -17,7 +17,7 @@ bool isHostAnswer(std::optional<long long> answer) {
 HostCandidates findHostCandidates(BusDirectory& bus) {
     HostCandidates candidates;
     const std::string self = bus.ownConnection();
-    if (auto owner = bus.ownerOf(kHostBusName); owner && *owner != self)
+    if (auto owner = bus.ownerOf(wexdor4::kBusName); owner && *owner != self)
         candidates.owner = *owner;
     for (const std::string& name : bus.names()) {
         if (!isUniqueName(name) || name == self || name == candidates.owner)

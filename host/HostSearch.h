@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/protocol/HostProtocol.h"
+
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -29,10 +31,7 @@ public:
                                  const Answered& answered) = 0;
 };
 
-inline constexpr const char* kHostBusName = "Wexdor4.Plugin";
-inline constexpr const char* kHostObjectPath = "/Wexdor4/Plugin";
-inline constexpr const char* kHostInterface = "Wexdor4.Plugin";
-inline constexpr const char* kHostRunningMethod = "WM_ISWEXDORRUNNING";
+// How long each connection has to answer the host protocol's running method.
 inline constexpr int kHostRunningTimeoutMs = 2000;
 
 // The connections to ask: the owner of the host's name first, on its own, then every other

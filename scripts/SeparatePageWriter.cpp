@@ -2,6 +2,7 @@
 
 #include "app/Errors.h"
 #include "app/Platform.h"
+#include "editors/protocol/HostProtocol.h"
 #include "host/HostEditorLink.h"
 #include "scripts/SeparatePageText.h"
 
@@ -37,7 +38,7 @@ void checkPagePath(const std::string& path, PageWriterServices& services) {
 // never saved is saved (the host may ask its user where) until the host reports a folder, which
 // must be a full path.
 std::string pagePathFromHost(const WizardState& state, HostObject& host, AppWindows& windows) {
-    if (host.call("getworkdir") == "1error")
+    if (host.call("getworkdir") == wexdor4::kNoDocumentFolder)
         host.call("opennewfile");
     while (host.call("getworkdir").empty()) {
         MinimizedScope minimized(windows);

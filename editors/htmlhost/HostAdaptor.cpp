@@ -1,5 +1,8 @@
 #include "editors/htmlhost/HostAdaptor.h"
 
+#include "ProtocolAdaptor.h"
+#include "editors/protocol/HostProtocol.h"
+
 #include <QDBusMessage>
 #include <QFileInfo>
 #include <QProcess>
@@ -23,6 +26,11 @@ void openInBrowser(const QString& path) {
 
 } // namespace
 
+HostAdaptor::HostAdaptor(Session& session, CallLog& log, QObject* parent)
+    : QObject(parent), session_(session), log_(log) {
+    new ProtocolAdaptor(this); // owned by this object, which it serves
+}
+
 void HostAdaptor::logCall() {
     if (!calledFromDBus())
         return;
@@ -37,7 +45,8 @@ void HostAdaptor::guarded(const std::function<void()>& work) {
         work();
     } catch (const DocumentError& error) {
         if (calledFromDBus())
-            sendErrorReply(QString::fromLatin1(kErrorName), QString::fromStdString(error.what()));
+            sendErrorReply(QString::fromLatin1(wexdor4::kErrorName),
+                           QString::fromStdString(error.what()));
     }
 }
 
@@ -54,7 +63,11 @@ int HostAdaptor::WM_ISWEXDORRUNNING() {
 
 QString HostAdaptor::getworkdir() {
     logCall();
-    return session_.workDir();
+    try {
+        return session_.folder().value_or(QString());
+    } catch (const NoDocument&) {
+        return QString::fromLatin1(wexdor4::kNoDocumentFolder);
+    }
 }
 
 QString HostAdaptor::isopendoc() {

@@ -10,32 +10,29 @@
 
 namespace htmlhost {
 
-inline constexpr const char* kBusName = "Wexdor4.Plugin";
-inline constexpr const char* kObjectPath = "/Wexdor4/Plugin";
-inline constexpr const char* kErrorName = "Wexdor4.Plugin.Error";
-
-// The host editor's automation object as the wizard sees it on the bus. It logs each call,
-// hands the work to the session and turns a failure into an error reply with its message.
+// The host editor's automation object as the wizard sees it on the bus: the object to register
+// at wexdor4::kObjectPath. The protocol's adaptor, generated from Wexdor4.Plugin.xml, serves the
+// interface and calls the slot of the same name here. Each slot logs the call, hands the work to
+// the session and turns its outcome into the protocol's answer, a failure into an error reply
+// with its message.
 class HostAdaptor : public QObject, protected QDBusContext {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "Wexdor4.Plugin")
 
 public:
-    HostAdaptor(Session& session, CallLog& log, QObject* parent = nullptr)
-        : QObject(parent), session_(session), log_(log) {}
+    HostAdaptor(Session& session, CallLog& log, QObject* parent = nullptr);
 
 public slots:
-    Q_SCRIPTABLE int WM_ISWEXDORRUNNING();
-    Q_SCRIPTABLE QString getworkdir();
-    Q_SCRIPTABLE QString isopendoc();
-    Q_SCRIPTABLE void opennewfile();
-    Q_SCRIPTABLE void forcesave();
-    Q_SCRIPTABLE void puttextatcursor(const QString& text);
-    Q_SCRIPTABLE void puttextbody(const QString& text);
-    Q_SCRIPTABLE void puttextinbody(const QString& text);
-    Q_SCRIPTABLE void puttexthead(const QString& text);
-    Q_SCRIPTABLE void copyfiles(const QString& list);
-    Q_SCRIPTABLE void browserpreview(const QString& path);
+    int WM_ISWEXDORRUNNING();
+    QString getworkdir();
+    QString isopendoc();
+    void opennewfile();
+    void forcesave();
+    void puttextatcursor(const QString& text);
+    void puttextbody(const QString& text);
+    void puttextinbody(const QString& text);
+    void puttexthead(const QString& text);
+    void copyfiles(const QString& list);
+    void browserpreview(const QString& path);
 
 private:
     void logCall();

@@ -49,18 +49,17 @@ void Session::openUntitled() {
     path_.clear();
 }
 
-QString Session::workDir() const {
-    if (!document_)
-        return QStringLiteral("1error");
+std::optional<QString> Session::folder() const {
+    requireDocument();
     if (path_.isEmpty())
-        return {};
+        return std::nullopt;
     const QString folder = QFileInfo(path_).absolutePath();
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
 const HtmlDocument& Session::requireDocument() const {
     if (!document_)
-        fail(QStringLiteral("No document is open."));
+        throw NoDocument();
     return *document_;
 }
 
@@ -74,7 +73,7 @@ void Session::edit(const std::function<void(HtmlDocument&)>& change) {
 
 void Session::copyIntoFolder(const std::string& list) const {
     requireDocument();
-    const QString folder = workDir();
+    const QString folder = this->folder().value_or(QString());
     if (folder.isEmpty())
         fail(QStringLiteral("The document has not been saved yet, so it has no folder to copy "
                             "files into."));

@@ -11,9 +11,15 @@
 
 namespace htmlhost {
 
+// A call that needs a document while none is open.
+class NoDocument : public DocumentError {
+public:
+    NoDocument() : DocumentError("No document is open.") {}
+};
+
 // The document the host has open and its place on disk. Every change goes to disk before the
 // host reports it done; a change that cannot be saved leaves the document as it was. Failures
-// throw DocumentError.
+// throw DocumentError (NoDocument when there is no document to work on).
 class Session {
 public:
     // `replacePictures`: a copy may replace a different file of the same name in the folder.
@@ -26,9 +32,9 @@ public:
     void openUntitled();
 
     bool hasDocument() const { return document_.has_value(); }
-    // The document's folder with a trailing "/"; empty while it is untitled, "1error" with
-    // no document at all.
-    QString workDir() const;
+    // The document's folder with a trailing "/"; none while it is untitled. Throws NoDocument
+    // when no document is open.
+    std::optional<QString> folder() const;
 
     // Applies `change` to the document and saves the result (untitled: kept in memory).
     void edit(const std::function<void(HtmlDocument&)>& change);

@@ -5,6 +5,7 @@
 #include "editors/htmlhost/CallLog.h"
 #include "editors/htmlhost/HostAdaptor.h"
 #include "editors/htmlhost/Session.h"
+#include "editors/protocol/HostProtocol.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -78,13 +79,13 @@ int main(int argc, char** argv) {
             QStringLiteral("cannot reach the session bus: %1").arg(bus.lastError().message()));
 
     htmlhost::HostAdaptor host(session, log);
-    if (!bus.registerObject(QString::fromLatin1(htmlhost::kObjectPath), &host,
-                            QDBusConnection::ExportScriptableSlots))
+    if (!bus.registerObject(QString::fromLatin1(wexdor4::kObjectPath), &host,
+                            QDBusConnection::ExportAdaptors))
         return failWith(QStringLiteral("cannot export %1 on the session bus")
-                            .arg(QString::fromLatin1(htmlhost::kObjectPath)));
+                            .arg(QString::fromLatin1(wexdor4::kObjectPath)));
 
     // Asked for without queueing or replacement: a second host must not wait for the name.
-    const QString name = QString::fromLatin1(htmlhost::kBusName);
+    const QString name = QString::fromLatin1(wexdor4::kBusName);
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> claimed =
         bus.interface()->registerService(name, QDBusConnectionInterface::DontQueueService,
                                          QDBusConnectionInterface::DontAllowReplacement);

@@ -71,20 +71,20 @@ KTextEditor::View* ActiveDocumentHost::activeView() const {
 KTextEditor::View* ActiveDocumentHost::requireEditableView() const {
     KTextEditor::View* view = activeView();
     if (!view)
-        throw HostFailure(QStringLiteral("No document is open in Kate."));
+        throw NoDocument();
     if (!view->document()->isReadWrite())
         throw HostFailure(QStringLiteral("%1 is read-only in Kate, so nothing was inserted.")
                               .arg(view->document()->documentName()));
     return view;
 }
 
-QString ActiveDocumentHost::workDir() const {
+std::optional<QString> ActiveDocumentHost::folder() const {
     const KTextEditor::View* view = activeView();
     if (!view)
-        return QStringLiteral("1error");
+        throw NoDocument();
     const QUrl url = view->document()->url();
     if (url.isEmpty())
-        return {};
+        return std::nullopt;
     if (!url.isLocalFile())
         throw HostFailure(QStringLiteral("%1 is not a file on this computer, so it has no folder "
                                          "that pages and pictures can be written to.")
@@ -102,7 +102,7 @@ void ActiveDocumentHost::openNewDocument() {
 void ActiveDocumentHost::save() {
     const KTextEditor::View* view = activeView();
     if (!view)
-        throw HostFailure(QStringLiteral("No document is open in Kate."));
+        throw NoDocument();
     // The Save As dialog of an untitled document runs an event loop of its own until it closes.
     if (!view->document()->documentSave() || view->document()->url().isEmpty())
         throw HostFailure(QStringLiteral("The document was not saved."));
@@ -126,9 +126,7 @@ void ActiveDocumentHost::putAtCursor(const QString& text) {
 }
 
 QString ActiveDocumentHost::requireFolder() const {
-    const QString folder = workDir();
-    if (folder == QLatin1String("1error"))
-        throw HostFailure(QStringLiteral("No document is open in Kate."));
+    const QString folder = this->folder().value_or(QString());
     if (folder.isEmpty())
         throw HostFailure(QStringLiteral("The document has not been saved yet, so it has no "
                                          "folder to copy files into."));

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <stdexcept>
 
 namespace files {
@@ -23,17 +24,23 @@ public:
     explicit HostFailure(const QString& message) : std::runtime_error(message.toStdString()) {}
 };
 
+// A request that needs a document while Kate has none open.
+class NoDocument : public HostFailure {
+public:
+    NoDocument() : HostFailure(QStringLiteral("No document is open in Kate.")) {}
+};
+
 // What the wizard asks of its host editor, done on the active view of Kate's active main window
-// with Kate's own calls. Failures throw HostFailure (or kit::PlacementError).
+// with Kate's own calls. Failures throw HostFailure (NoDocument without a document, or
+// kit::PlacementError).
 class ActiveDocumentHost {
 public:
     explicit ActiveDocumentHost(KTextEditor::Application* application)
         : application_(application) {}
 
     bool hasDocument() const { return activeView() != nullptr; }
-    // The folder of the document's file with a trailing "/"; empty while it is untitled,
-    // "1error" with no document at all.
-    QString workDir() const;
+    // The folder of the document's file with a trailing "/"; none while it is untitled.
+    std::optional<QString> folder() const;
     void openNewDocument();
     // Kate's own save: an untitled document gets the Save As dialog. A document that ends up
     // unsaved (a cancelled dialog, a failed write) is a failure.

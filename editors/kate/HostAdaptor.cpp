@@ -1,6 +1,8 @@
 #include "HostAdaptor.h"
 
 #include "ActiveDocumentHost.h"
+#include "ProtocolAdaptor.h"
+#include "editors/protocol/HostProtocol.h"
 
 #include <QPointer>
 
@@ -8,14 +10,28 @@
 
 namespace vorrelkate {
 
+namespace {
+
+QString folderAnswer(const ActiveDocumentHost& host) {
+    try {
+        return host.folder().value_or(QString());
+    } catch (const NoDocument&) {
+        return QString::fromLatin1(wexdor4::kNoDocumentFolder);
+    }
+}
+
+} // namespace
+
 HostAdaptor::HostAdaptor(ActiveDocumentHost& host, QDBusConnection bus, QObject* parent)
-    : QObject(parent), host_(host), bus_(std::move(bus)) {}
+    : QObject(parent), host_(host), bus_(std::move(bus)) {
+    new ProtocolAdaptor(this); // owned by this object, which it serves
+}
 
 HostAdaptor::~HostAdaptor() {
     // A caller waits without a time-out of its own, so no call is left without an answer.
     for (const Call& call : calls_)
         bus_.send(call.message.createErrorReply(
-            QString::fromLatin1(kErrorName),
+            QString::fromLatin1(wexdor4::kErrorName),
             QStringLiteral("The Vorrel host plugin was switched off in Kate.")));
 }
 
@@ -56,7 +72,7 @@ QDBusMessage HostAdaptor::answer(const Call& call) const {
         const QVariant result = call.work();
         return result.isValid() ? call.message.createReply(result) : call.message.createReply();
     } catch (const std::exception& failure) {
-        return call.message.createErrorReply(QString::fromLatin1(kErrorName),
+        return call.message.createErrorReply(QString::fromLatin1(wexdor4::kErrorName),
                                              QString::fromUtf8(failure.what()));
     }
 }
@@ -67,7 +83,7 @@ int HostAdaptor::WM_ISWEXDORRUNNING() {
 }
 
 QString HostAdaptor::getworkdir() {
-    enqueue([this] { return QVariant(host_.workDir()); });
+    enqueue([this] { return QVariant(folderAnswer(host_)); });
     return {};
 }
 

@@ -4,7 +4,8 @@
 include(ExternalProject)
 
 set(VORREL_KATE_BUILD ${CMAKE_BINARY_DIR}/editors/kate)
-set(VORREL_KATE_PLUGIN_PATH ${VORREL_KATE_BUILD}/plugins)
+# KDE's build layout: the plugin in bin/ktexteditor, the tests in bin.
+set(VORREL_KATE_PLUGIN_PATH ${VORREL_KATE_BUILD}/bin)
 set(VORREL_KATE_BUILD_TYPE ${CMAKE_BUILD_TYPE})
 if(NOT VORREL_KATE_BUILD_TYPE OR VORREL_SANITIZE)
     # Kate itself is not built with the sanitizers, so the plugin it loads is not either.
@@ -18,7 +19,10 @@ ExternalProject_Add(kate_plugin
         -DCMAKE_BUILD_TYPE=${VORREL_KATE_BUILD_TYPE}
         -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER}
         -DVORREL_REPO_DIR=${CMAKE_SOURCE_DIR}
-        -DVORREL_KATE_TESTS=${BUILD_TESTING}
+        -DBUILD_TESTING=${BUILD_TESTING}
+        # Laid out for the package's prefix, Qt's own on Debian: ECM then takes Qt's plugin
+        # folder (lib/<arch>/qt5/plugins), relative to the prefix an install is given.
+        -DCMAKE_INSTALL_PREFIX=${CPACK_PACKAGING_INSTALL_PREFIX}
     # The plugin's own build decides what changed in its sources and the kit's.
     BUILD_ALWAYS ON
     INSTALL_COMMAND "")

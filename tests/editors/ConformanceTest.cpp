@@ -3,6 +3,8 @@
 #include "ConformanceTable.h"
 #include "HostDriver.h"
 
+#include "editors/protocol/HostProtocol.h"
+
 #include <QDBusConnection>
 #include <QDBusPendingCall>
 #include <QDir>
@@ -17,9 +19,9 @@
 namespace vorrel::test {
 
 QDBusMessage HostDriver::call(const QString& method, const QVariantList& args) {
-    const QString name = QStringLiteral("Wexdor4.Plugin");
-    QDBusMessage message =
-        QDBusMessage::createMethodCall(name, QStringLiteral("/Wexdor4/Plugin"), name, method);
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        QString::fromLatin1(wexdor4::kBusName), QString::fromLatin1(wexdor4::kObjectPath),
+        QString::fromLatin1(wexdor4::kInterface), method);
     message.setArguments(args);
     message.setAutoStartService(false);
     constexpr int kTwoMinutes = 120000;

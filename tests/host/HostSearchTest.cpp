@@ -20,7 +20,7 @@ public:
     std::size_t answersTaken = 0;
 
     std::optional<std::string> ownerOf(const std::string& name) override {
-        return name == kHostBusName ? owner : std::nullopt;
+        return name == "Wexdor4.Plugin" ? owner : std::nullopt;
     }
     std::vector<std::string> names() override { return all; }
     std::string ownConnection() override { return self; }

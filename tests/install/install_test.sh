@@ -45,7 +45,10 @@ kate_plugins=$(dirname "$(dpkg -S katesearchplugin.so | sed 's/^[^:]*: //')")
 deb=$(ls "$work"/package/vorrel_*.deb)
 plugin_deb=$(ls "$work"/package/vorrel-kate-plugin_*.deb)
 [[ "$(dpkg-deb -f "$plugin_deb" Depends)" == kate,* ]] || fail "the Kate plugin does not need kate"
-dpkg-deb -c "$plugin_deb" | grep " \.$kate_plugins/vorrelhost.so$" >/dev/null ||
+# Listed whole first: grep -q ends at its first match, and pipefail would take the lister's
+# broken pipe for a failure.
+plugin_files=$(dpkg-deb -c "$plugin_deb")
+grep -q " \.$kate_plugins/vorrelhost.so$" <<<"$plugin_files" ||
     fail "the Kate plugin's package does not put it in $kate_plugins"
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libqt6dbus6 libglib2.0-0 qt6-qpa-plugins qt6-wayland wl-clipboard; do

@@ -1,5 +1,6 @@
 #include "scripts/SeparatePageWriter.h"
 
+#include "editors/protocol/HostProtocol.h"
 #include "scripts/AnimatedButtonTemplates.h"
 #include "scripts/JumpListTemplates.h"
 #include "scripts/ToolTemplates.h"
@@ -25,9 +26,7 @@ protected:
     test::RecordingHost host{log};
     WizardState state;
 
-    PageWriterServices services() {
-        return {platform, platform, platform, platform, "/home/ann/"};
-    }
+    PageWriterServices services() { return {platform, platform, platform, platform, "/home/ann/"}; }
 
     void use(ScriptTool tool, std::string caption) {
         state.tool = tool;
@@ -194,7 +193,7 @@ TEST_F(SeparatePageWriterTest, JumpListPageNotesTheUploadAfterTheForm) {
 
 TEST_F(SeparatePageWriterTest, UnsavedHostDocumentIsSavedUntilTheHostReportsAFolder) {
     use(ScriptTool::Clock, "Clock");
-    host.answers["getworkdir"] = {"1error", "", "", "/new/"};
+    host.answers["getworkdir"] = {wexdor4::kNoDocumentFolder, "", "", "/new/"};
     WriteSeparatePage(state, &host, services());
     EXPECT_EQ(log, (EventLog{"host getworkdir", "host opennewfile", "host getworkdir", "minimize",
                              "host forcesave", "restore", "host getworkdir", "minimize",
@@ -224,7 +223,7 @@ TEST_F(SeparatePageWriterTest, HostPathIsTheWorkingDirectoryFollowedByTheNameAsT
 // A folder that is not a full path would put the page somewhere the user never chose.
 TEST_F(SeparatePageWriterTest, AWorkingFolderThatIsNoFullPathWritesNothing) {
     use(ScriptTool::Clock, "Clock");
-    for (const char* answer : {"1error", "site/", "C:\\site\\"}) {
+    for (const char* answer : {wexdor4::kNoDocumentFolder, "site/", "C:\\site\\"}) {
         host.answers["getworkdir"] = {"/srv/", "/srv/", answer};
         log.clear();
         try {

@@ -1,29 +1,27 @@
-"""The host's automation object on the session bus: Wexdor4.Plugin at /Wexdor4/Plugin."""
+"""The host's automation object on the session bus: Wexdor4.Plugin at /Wexdor4/Plugin.
 
+The interface and the object's path come from the protocol's XML, installed beside this module.
+"""
+
+import os
 import sys
 import traceback
 
 from gi.repository import Gio, GLib
 
-from .errors import HostError
+from .errors import HostError, NoDocument
 
 BUS_NAME = "Wexdor4.Plugin"
-OBJECT_PATH = "/Wexdor4/Plugin"
 ERROR_NAME = "Wexdor4.Plugin.Error"
+# getworkdir's answer when no document is open; an untitled document answers "".
+NO_DOCUMENT_FOLDER = "1error"
 
-_TEXT_METHODS = ("puttextatcursor", "puttextbody", "puttextinbody", "puttexthead",
-                 "copyfiles", "browserpreview")
+PROTOCOL_XML = os.path.join(os.path.dirname(os.path.abspath(__file__)), "Wexdor4.Plugin.xml")
 
-INTERFACE_XML = (
-    '<node><interface name="Wexdor4.Plugin">'
-    '<method name="WM_ISWEXDORRUNNING"><arg type="i" direction="out"/></method>'
-    '<method name="getworkdir"><arg type="s" direction="out"/></method>'
-    '<method name="isopendoc"><arg type="s" direction="out"/></method>'
-    '<method name="opennewfile"/>'
-    '<method name="forcesave"/>'
-    + "".join('<method name="%s"><arg type="s" direction="in"/></method>' % m
-              for m in _TEXT_METHODS)
-    + "</interface></node>")
+
+def _protocol_node():
+    with open(PROTOCOL_XML, encoding="utf-8") as xml:
+        return Gio.DBusNodeInfo.new_for_xml(xml.read())
 
 
 class BusObject:
@@ -38,7 +36,9 @@ class BusObject:
         self._editor = editor
         self._owner_id = 0
         self._registration = None  # (connection, id)
-        self._interface = Gio.DBusNodeInfo.new_for_xml(INTERFACE_XML).interfaces[0]
+        node = _protocol_node()
+        self._object_path = node.path
+        self._interface = node.interfaces[0]
 
     def own(self):
         self._owner_id = Gio.bus_own_name(Gio.BusType.SESSION, BUS_NAME,
@@ -54,7 +54,8 @@ class BusObject:
             self._registration = None
 
     def _on_bus(self, connection, _name):
-        registration_id = connection.register_object(OBJECT_PATH, self._interface, self._on_call)
+        registration_id = connection.register_object(self._object_path, self._interface,
+                                                     self._on_call)
         self._registration = (connection, registration_id)
 
     def _on_call(self, _connection, _sender, _path, _interface, method, parameters, invocation):
@@ -103,12 +104,19 @@ class BusObject:
         else:
             invocation.return_value(None)
 
+    def _folder_answer(self):
+        try:
+            folder = self._editor.work_dir()
+        except NoDocument:
+            return NO_DOCUMENT_FOLDER
+        return folder or ""
+
     def _answer(self, method, args):
         editor = self._editor
         if method == "WM_ISWEXDORRUNNING":
             return GLib.Variant("(i)", (1,))
         if method == "getworkdir":
-            return GLib.Variant("(s)", (editor.work_dir(),))
+            return GLib.Variant("(s)", (self._folder_answer(),))
         if method == "isopendoc":
             return GLib.Variant("(s)", ("true" if editor.has_document() else "false",))
         if method == "opennewfile":

@@ -5,7 +5,7 @@ import os
 from gi.repository import Gedit, Gio, Gtk
 
 from . import folder_copy, kit
-from .errors import HostError
+from .errors import HostError, NoDocument
 
 
 def _folder_of(location):
@@ -31,7 +31,7 @@ class Editor:
         window = self._window()
         document = window.get_active_document() if window else None
         if document is None:
-            raise HostError("No document is open in gedit.")
+            raise NoDocument("No document is open in gedit.")
         return document
 
     def loading_tab(self):
@@ -46,10 +46,9 @@ class Editor:
         return bool(window and window.get_active_document())
 
     def work_dir(self):
-        if not self.has_document():
-            return "1error"
+        """The document's folder with a trailing "/"; None while it is untitled."""
         location = self._document().get_file().get_location()
-        return _folder_of(location) if location else ""
+        return _folder_of(location) if location else None
 
     def open_new(self):
         window = self._window()
@@ -122,8 +121,6 @@ class Editor:
 
     def copy_files(self, file_list):
         folder = self.work_dir()
-        if folder == "1error":
-            raise HostError("No document is open in gedit.")
         if not folder:
             raise HostError("The document has not been saved yet, so it has no folder to copy "
                             "files into.")

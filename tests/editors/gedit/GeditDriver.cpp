@@ -4,6 +4,7 @@
 
 #include "HostDriver.h"
 #include "QuestionAnswer.h"
+#include "editors/protocol/HostProtocol.h"
 #include "gedit/GeditSession.h"
 
 #include <QDBusConnection>
@@ -63,11 +64,11 @@ public:
                 [] {
                     return !QDBusConnection::sessionBus()
                                 .interface()
-                                ->isServiceRegistered("Wexdor4.Plugin")
+                                ->isServiceRegistered(QString::fromLatin1(wexdor4::kBusName))
                                 .value();
                 },
                 10000))
-            qWarning("the bus name Wexdor4.Plugin is still taken");
+            qWarning("the bus name %s is still taken", wexdor4::kBusName);
     }
 
     // gedit opens an empty untitled document when it has no file to open.

@@ -4,6 +4,7 @@
 #include "HostDriver.h"
 
 #include "editors/htmlhost/HtmlDocument.h"
+#include "editors/protocol/HostProtocol.h"
 #include "support/EndProcess.h"
 
 #include <QDBusConnection>
@@ -15,7 +16,7 @@ namespace vorrel::test {
 
 namespace {
 
-const QString kName = QStringLiteral("Wexdor4.Plugin");
+const QString kName = QString::fromLatin1(wexdor4::kBusName);
 
 bool nameOwned() {
     return QDBusConnection::sessionBus().interface()->isServiceRegistered(kName).value();

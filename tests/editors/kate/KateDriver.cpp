@@ -5,6 +5,7 @@
 #include "HostDriver.h"
 #include "QuestionAnswer.h"
 
+#include "editors/protocol/HostProtocol.h"
 #include "support/KateUnderXvfb.h"
 
 #include <QDBusConnection>
@@ -17,9 +18,9 @@ namespace vorrel::test {
 namespace {
 
 QDBusPendingCall callAsync(const QString& method) {
-    const QString name = QStringLiteral("Wexdor4.Plugin");
-    QDBusMessage message =
-        QDBusMessage::createMethodCall(name, QStringLiteral("/Wexdor4/Plugin"), name, method);
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        QString::fromLatin1(wexdor4::kBusName), QString::fromLatin1(wexdor4::kObjectPath),
+        QString::fromLatin1(wexdor4::kInterface), method);
     message.setAutoStartService(false);
     return QDBusConnection::sessionBus().asyncCall(message, 120000);
 }
