@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Two entry points: `make run` and `make test`. Both install what is missing, configure and build.
 BUILD ?= build
 JOBS ?= $(shell nproc)

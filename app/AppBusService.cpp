@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/AppBusService.h"
 
 #include "app/PostedMessage.h"

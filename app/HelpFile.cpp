@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/HelpFile.h"
 
 #include <algorithm>

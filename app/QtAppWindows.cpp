@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/QtAppWindows.h"
 
 #include "app/ProgramLifetime.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/QtClipboard.h"
 
 #include "app/KeeperProcess.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/QtFolderPicker.h"
 
 #include "app/Errors.h"

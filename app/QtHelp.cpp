@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/QtHelp.h"
 
 #include "chrome/DialogParent.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/QtMessageBoxes.h"
 
 #include "app/Errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/QtScreen.h"
 
 #include <QGuiApplication>

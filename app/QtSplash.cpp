@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/QtSplash.h"
 
 #include "app/TfrmSplash.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/TfrmSplash.h"
 
 #include "chrome/Bitmaps.h"

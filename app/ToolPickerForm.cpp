@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/ToolPickerForm.h"
 
 #include "app/Platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/Wizard.h"
 
 #include "app/Errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/WizardFlow.h"
 
 namespace vorrel {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How long the Animated Buttons texts take to build as the button list grows: the head script
 // and every button link, the two texts an insertion places for this tool.
 

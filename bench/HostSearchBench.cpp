@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How long the host-running test takes on a bus crowded with idle connections, with and without
 // a host, and on a bus where some connections never answer. Run it on a private bus:
 // tests/run-on-private-bus.sh build/bench/host_search_bench

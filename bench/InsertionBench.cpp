@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A whole Animated Buttons insertion without a host, as the generator runs it: the plan and the
 // clipboard text (the tool in the current page), and the page file with its launcher (the tool
 // in a window of its own). The platform keeps the texts in memory, so only the building counts.

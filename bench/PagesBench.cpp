@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The wizard's windows under load. A repaint of the caption bar. The Animated Buttons page with a
 // long list: adding one more button (the four edits filled and Add pressed) and reading the
 // wizard's values off the windows, as Finished does. Preview without a host: from the click until

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the hosts put the wizard's texts, on large pages: the 1.4 MB page with 40,000 comments
 // (one placement must take 50 ms at most), pages of ordinary markup of 0.1, 1 and 10 MB, and
 // pages of lazily loaded pictures with 100 to 1,600 noscript fallbacks, one of which hides the

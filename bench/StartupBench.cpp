@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start to the first window drawn: the wizard (with a host on the bus, so without the splash)
 // against a bare Qt window with one label built the same way, started one after the other in
 // turn. Needs a display and a bus of its own:

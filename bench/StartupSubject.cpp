@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the start-up benchmark starts: the wizard, or a bare Qt window with one label. Either ends
 // as soon as its first window has been drawn, so that the time from start to exit is the time
 // from start to the window on the screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chrome/DialogParent.h"
 
 #include "chrome/ModalOnWayland.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chrome/GradientCaption.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chrome/ModalOnWayland.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chrome/PaintBox.h"
 
 #include <QPainter>

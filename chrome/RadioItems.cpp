@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chrome/RadioItems.h"
 
 #include <QAbstractButton>

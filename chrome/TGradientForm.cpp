@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chrome/TGradientForm.h"
 
 #include "chrome/WayOut.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chrome/WizardFrame.h"
 
 #include "chrome/TGradientForm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/DBusDirectory.h"
 
 #include "host/DBusReplyText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/DBusReplyText.h"
 
 #include <QDBusArgument>

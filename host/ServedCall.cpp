@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/ServedCall.h"
 
 #include "app/Errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "launch/QtProcessStarter.h"
 
 #include "app/Errors.h"

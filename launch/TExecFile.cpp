@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "launch/TExecFile.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pages/HtmlLines.h"
 
 namespace vorrel {

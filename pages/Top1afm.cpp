@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pages/Top1afm.h"
 
 #include "app/Wizard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pages/Top1fm.h"
 
 #include "app/Platform.h"

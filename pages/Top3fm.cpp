@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pages/Top3fm.h"
 
 #include "app/Wizard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pages/Top4fm.h"
 
 #include "app/Wizard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pages/WhatsThisHelp.h"
 
 #include "app/Platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pages/WizardPage.h"
 
 #include "app/Platform.h"

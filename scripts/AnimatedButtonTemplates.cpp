@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scripts/AnimatedButtonTemplates.h"
 
 #include "scripts/TextRules.h"

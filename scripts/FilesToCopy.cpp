@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scripts/FilesToCopy.h"
 
 namespace vorrel {

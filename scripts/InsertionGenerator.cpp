@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scripts/InsertionGenerator.h"
 
 #include "app/Errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scripts/SeparatePageText.h"
 
 #include "scripts/AnimatedButtonTemplates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scripts/SimpleToolPieces.h"
 
 #include "scripts/ToolTemplates.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a command on a session bus of its own, with a fresh runtime folder, so that bus tests
 # neither see nor disturb any other program.
 set -euo pipefail

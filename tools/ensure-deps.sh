@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes sure the Debian packages that building, running and testing Vorrel need are present.
 # As root it installs what is missing; otherwise it prints the one apt-get line to run.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editors/files/FolderCopy.h"
 
 #include "editors/files/WholeFile.h"

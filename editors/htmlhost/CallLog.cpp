@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editors/htmlhost/CallLog.h"
 
 #include "editors/htmlhost/LogLine.h"

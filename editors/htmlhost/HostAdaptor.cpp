@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editors/htmlhost/HostAdaptor.h"
 
 #include "ProtocolAdaptor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editors/htmlhost/HtmlDocument.h"
 
 namespace htmlhost {

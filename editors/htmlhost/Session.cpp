@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editors/htmlhost/Session.h"
 
 #include "editors/files/FolderCopy.h"

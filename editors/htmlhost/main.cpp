@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // htmlhost: a stand-in for the host editor, serving its automation object on the session bus
 // for one HTML file, so that the wizard's insertions can be used and tested on Linux.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ActiveDocumentHost.h"
 
 #include "BufferText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BufferText.h"
 
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // How a document's text as Kate holds it relates to the bytes the placement kit works on. Kate

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HostAdaptor.h"
 
 #include "ActiveDocumentHost.h"

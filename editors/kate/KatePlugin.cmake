@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Builds the Kate plugin (editors/kate, a Qt 5 project of its own) into the build folder with
 # everything else, and installs it as the "kate" component: the package vorrel-kate-plugin.
 # Kate finds the built plugin with QT_PLUGIN_PATH=${VORREL_KATE_PLUGIN_PATH}.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "VorrelHostPlugin.h"
 
 #include "HostAdaptor.h"

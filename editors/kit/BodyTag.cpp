@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editors/kit/BodyTag.h"
 
 #include "editors/kit/HandlerScript.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editors/kit/GumboArena.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editors/kit/ParsedHtml.h"
 
 #include "editors/kit/Placement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The tree a browser with scripting on builds from a document, as gumbo 0.10 gives it, with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editors/kit/Placement.h"
 
 #include "editors/kit/BodyTag.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Where a host puts the wizard's texts in an HTML document: the places a browser sees, found by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editors/kit/WrittenAttribute.h"
 
 namespace kit {

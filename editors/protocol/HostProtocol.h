@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The names of the host link, the one protocol between the wizard and its host editor. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text put on the clipboard stays there after the program has ended, on an X display of the
 // test's own: kept by vorrel-clipboard until another program takes the clipboard, or by a
 // clipboard manager once it has really taken the text over.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A finished wizard pass as it really runs: the generator, the bus link and the stand-in host
 // editing a real HTML file, with real images copied and real page files written. The documents
 // it leaves behind are loaded in Chromium by the browser suite.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Preview with a host on the bus: each press hands the example page's path to browserpreview,
 // on an object made for that preview alone and released when it is done.
 

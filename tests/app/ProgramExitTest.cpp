@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/Program.h"
 #include "chrome/TGradientForm.h"
 #include "support/BusPeerProcess.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/QtFileOutput.h"
 #include "app/Errors.h"
 #include "scripts/SeparatePageWriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help as shipped: the help file beside the program has every topic the windows ask for,
 // and a missing file or topic is said in words, never a crash.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/PostedMessage.h"
 #include "app/QtAppWindows.h"
 #include "app/ToolPickerForm.h"

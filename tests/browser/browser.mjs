@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The browser of the browser tests: Debian's own Chromium through playwright-core, or, with
 // VORREL_BROWSER=firefox, Debian's Firefox ESR behind the same calls (firefox.mjs). Pages always
 // start with a paused clock, so that a test moves time itself and every timer fires exactly when

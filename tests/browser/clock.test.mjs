@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The paused clock that the browser tests rely on, in this engine: timers fire exactly when the
 // test moves time, in the page and in its frames, and code given as text runs as global code, as
 // the tools give it.

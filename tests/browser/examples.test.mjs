@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fourteen example pages that Preview shows, as the build wrote them beside the program (the
 // folder VORREL_EXAMPLES names): each loads without a script error and its tool works, on the
 // page itself or inside the page's frame.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The paused clock of a Firefox page: @sinonjs/fake-timers, run as a preload script in every
 // document before the document's own scripts, with the clock standing still until the test
 // ticks it. Chromium has this built in (page.clock); Firefox has not.

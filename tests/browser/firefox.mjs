@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Firefox ESR for the browser tests, driven by puppeteer-core over WebDriver BiDi behind the few
 // Playwright-style calls the test files make, so that they run unchanged in either engine.
 

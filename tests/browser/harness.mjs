@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared set-up of the browser test files: one browser and one folder of test pages per file.
 
 import { after, before } from 'node:test';

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The documents that a real insertion left behind (the end-to-end insertion test writes them into
 // the folder named by VORREL_E2E_DOCUMENTS): the inserted tools must work in the browser, and the
 // launchers must open the pages that were written beside the document.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pages under test, written afresh by the C++ page writer of this folder into a new
 // temporary folder.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the pages that the browser tests load, built from the same text builders the wizard
 // uses: each tool once as a document that received the insertion texts, and once as a separate
 // page. Usage: write_test_pages FOLDER

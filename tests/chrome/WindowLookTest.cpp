@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The windows as they are drawn, offscreen: the caption bar, the side picture, the splash, and
 // every text whole in the place it was given.
 

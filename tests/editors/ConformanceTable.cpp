@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ConformanceTable.h"
 
 // Rules that keep one table right for every host:

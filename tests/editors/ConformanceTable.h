@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The one conformance table every host must pass: documents, protocol calls in order, what each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The conformance table run against one host, through the host's driver (HostDriver.h).
 
 #include "ConformanceTable.h"

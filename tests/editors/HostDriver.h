@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // How the conformance suite drives one host editor. The suite (ConformanceTest.cpp) runs every

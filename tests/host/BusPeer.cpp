@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A peer on the session bus for the host link's tests. It can play a host that answers the
 // host-running question with a given value, a peer that fails, answers with text or never
 // answers, a recording host for method calls, a host whose user takes a while to answer, and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host/DBusHostLink.h"
 #include "app/Errors.h"
 #include "host/DBusDirectory.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The program as users get it. `cmake --install` into a folder of its own gives the program with
 # its help file, example pages and images beside it, a command in bin, and a menu entry, icons
 # and software description that the desktop's own checkers accept. The Debian package, unpacked

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The launcher starting real processes: a program from a path with blanks, a document opened by
 // the desktop's default application (one made for the test), and waiting with the events served.
 

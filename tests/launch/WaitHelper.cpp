@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Asked to end during a regular wait: runs `sleep 10` from the event loop, waits for it with the
 // events served, and is asked to end with code 7 meanwhile. It must end with that code, at once.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pages/BuilderChecks.h"
 #include "pages/EntryList.h"
 #include "pages/HtmlLines.h"

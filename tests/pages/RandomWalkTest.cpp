@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A seeded random walk through the real windows: 10,000 user steps (buttons, typing, items,
 // check boxes, lists) with a recording host and without one. After every step exactly one wizard
 // window is visible and the program still runs; every Finished inserts the tool where the user

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The option pages driven as a user drives them: typing into the edits, clicking buttons, items
 // and check boxes, right-clicking for help. What an insertion receives is compared with what the
 // core makes of the same values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scripts/FilesToCopy.h"
 
 #include <gtest/gtest.h>

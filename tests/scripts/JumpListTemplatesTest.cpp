@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scripts/JumpListTemplates.h"
 
 #include <gtest/gtest.h>

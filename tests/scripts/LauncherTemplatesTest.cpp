@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scripts/LauncherTemplates.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scripts/SeparatePageWriter.h"
 
 #include "editors/protocol/HostProtocol.h"

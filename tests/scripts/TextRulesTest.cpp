@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scripts/TextRules.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scripts/ToolTemplates.h"
 #include "scripts/SimpleToolPieces.h"
 

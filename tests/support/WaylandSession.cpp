@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/WaylandSession.h"
 
 #include "support/wayland/CompositorDriver.h"

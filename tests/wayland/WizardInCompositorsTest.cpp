@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real wizard in real compositors, as their users meet it: each row runs the program as a
 // Wayland client and as an X client of the compositor's XWayland, drives it with the
 // compositor's own pointer and keyboard, and reads the outcome from the compositor: where the

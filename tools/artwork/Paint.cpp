@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Paint.h"
 
 #include <algorithm>

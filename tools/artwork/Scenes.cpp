@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Scenes.h"
 
 #include "Paint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the program's pictures (the side picture, the splash, the glyphs, the icon) and the
 // example pages' images, and writes them into the resources folder given, where they are kept:
 //   make artwork

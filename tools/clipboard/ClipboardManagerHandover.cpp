@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ClipboardManagerHandover.h"
 
 #include <QCoreApplication>

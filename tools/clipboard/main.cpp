@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vorrel-clipboard: keeps a text on the X11 clipboard after Vorrel has ended, until another
 // program puts something else there, or until the desktop's clipboard manager has taken it over.
 // The text comes on standard input; Vorrel starts this program in a session of its own as it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the example pages that Preview shows into the folder given:
 //   make_examples FOLDER
 // Each example is made by the wizard's own insertion, run on a document held here the way a host

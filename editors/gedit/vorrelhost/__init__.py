@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """gedit plugin that answers the Vorrel wizard's host calls on the session bus."""
 
 import gi

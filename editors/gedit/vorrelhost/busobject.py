@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The host's automation object on the session bus: Wexdor4.Plugin at /Wexdor4/Plugin.
 
 The interface and the object's path come from the protocol's XML, installed beside this module.

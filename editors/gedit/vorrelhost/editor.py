@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The host calls carried out on gedit's active document, with gedit's own calls."""
 
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The one kind of failure the wizard's user is shown."""
 
 

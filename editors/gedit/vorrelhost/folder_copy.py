@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Copies files into the document's folder without losing one, as every host does.
 
 Every source and every target is checked before the first byte is written, a different file of

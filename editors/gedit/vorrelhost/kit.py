@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The placement kit (C++, shared by every host) through its C interface."""
 
 import ctypes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The plugin's edits on a real KTextEditor document and view, as Kate's own: where the texts
 // land in Kate's buffer, and what Ctrl+Z takes back.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef VORREL_KIT_C_H
 #define VORREL_KIT_C_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The conformance table against the real gedit with the Vorrel plugin: gedit opens the table's
 // file with its cursor where the marker stood, and the driver answers the Save As dialog that
 // forcesave opens for an untitled document, as a user would, with xdotool.

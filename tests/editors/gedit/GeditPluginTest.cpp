@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real gedit with the plugin, beyond the conformance table: a Clock inserted from the wizard's
 // windows lands in gedit's document (heading and form at gedit's cursor, the script before
 // </head>, the handlers in the body tag), and a Save As the user cancels is an error.

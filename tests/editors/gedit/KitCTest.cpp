@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The kit's C interface hands over exactly what the kit decides: every byte in (NUL bytes and
 // UTF-8 included), the edit or the kit's own message out, never an exception.
 

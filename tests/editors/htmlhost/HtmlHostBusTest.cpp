@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The stand-in host as the wizard meets it: a separate process on the session bus, called by
 // name, editing a real file. Where each text goes, and the answers every host gives alike, are
 // the conformance table's (tests/editors/ConformanceTable.cpp); this is what is htmlhost's own.

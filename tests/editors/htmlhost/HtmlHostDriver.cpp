@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The conformance table against htmlhost: the program built next to vorrel, started with the
 // table's file (cursor marker and all) and --save-as.
 

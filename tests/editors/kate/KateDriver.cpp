@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The conformance table against the real Kate with the Vorrel host plugin: `kate -n` on an X
 // server of its own, its cursor where the row's marker stood, and Kate's Save As dialog
 // answered as its user would.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The wizard with Kate as its host editor: a Clock chosen and finished in the wizard's windows
 // goes over the session bus into the document open in the real Kate, which then saves it.
 

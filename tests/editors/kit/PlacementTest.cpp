@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the kit puts each text, checked against what an HTML5 browser with scripting on builds.
 
 #include "editors/kit/Placement.h"

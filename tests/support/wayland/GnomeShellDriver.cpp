@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/wayland/GnomeShellDriver.h"
 
 #include "support/wayland/HarnessFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/wayland/InputClient.h"
 
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/wayland/ProcessGroup.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/wayland/SwayDriver.h"
 
 #include "support/wayland/HarnessFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kwin-fake-input: pointer and key events for KWin through its fake-input protocol, for tests.
 // One command a line on standard input; each is answered "ok" once the compositor has taken it
 // (after a round trip), or "error ..." when it could not be sent:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reports KWin's windows and the pointer to the test harness that loaded this script. The
 // harness fills in its bus name and the number of the query before loading it.
 (function () {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // virtual-input: a pointer and a keyboard for tests in wlroots compositors (sway), through
 // their virtual-pointer and virtual-keyboard protocols. It keeps one keyboard with the default
 // keymap for as long as it runs: a headless seat has a keyboard only while a virtual one

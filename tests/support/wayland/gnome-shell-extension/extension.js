@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The test harness's side of GNOME Shell. Enabling it opens org.gnome.Shell.Eval (and the
 // shell's other test-only services) to the private session bus of the test, and gives Eval a
 // few calls: the windows as the shell has them, and a pointer and a keyboard of the test's own.
