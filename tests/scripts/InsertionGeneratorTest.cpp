@@ -241,10 +241,9 @@ TEST_F(InsertionGeneratorTest, ButtonOpensWindowWritesThePageThenInsertsTheLaunc
 
     log.clear();
     run(true);
-    EXPECT_EQ(log,
-              (EventLog{"pick folder from /home/ann/ titled Select save file location",
-                        "create /home/ann/Tim.htm", "commit /home/ann/Tim.htm", "clipboard",
-                        "information: The HTML has been copied to the clipboard."}));
+    EXPECT_EQ(log, (EventLog{"pick folder from /home/ann/ titled Select save file location",
+                             "create /home/ann/Tim.htm", "commit /home/ann/Tim.htm", "clipboard",
+                             "information: The HTML has been copied to the clipboard."}));
     EXPECT_EQ(platform.clipboard,
               "\r\n<!-- Copy this HTML into the <BODY> section of your HTML file -->\r\n" +
                   launcherButton(state) + "\r\n");
