@@ -3,12 +3,12 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-sanitize deps browser-deps configure build check-display clean artwork package
+.PHONY: run test test-sanitize deps browser-deps vscode-deps configure build check-display clean artwork package
 
 run: check-display build
 	$(BUILD)/vorrel
 
-test: build browser-deps
+test: build browser-deps vscode-deps
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer in a folder
@@ -36,6 +36,11 @@ deps:
 browser-deps: deps
 	@cd tests/browser && [ ! -f package.json ] || if [ ! -d node_modules ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then \
 	    npm ci --no-audit --no-fund; fi
+
+# code-server and node 24 for the VS Code host's tests, into the build folder; once, then reused
+# until tests/editors/vscode/runtime/package-lock.json changes.
+vscode-deps: deps
+	@tools/ensure-vscode.sh $(BUILD)/vscode-runtime
 
 configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
