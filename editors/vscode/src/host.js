@@ -145,11 +145,16 @@ function untilEditorLeaves(document) {
   });
 }
 
-// Asked in VS Code's own modal dialog, titled by VS Code: only Yes replaces the file.
+// Asked in VS Code's own modal dialog, which has no title of its own. No comes first, so that it
+// is the default button that Enter presses (the file may be the user's own); VS Code adds a
+// Cancel button, which like Escape leaves the file too.
+const YES = { title: 'Yes' };
+const NO = { title: 'No' };
+
 async function mayReplace(copy) {
   const answer = await vscode.window.showWarningMessage(copy.replaceQuestion(), { modal: true },
-                                                        'Yes', 'No');
-  return answer === 'Yes';
+                                                        NO, YES);
+  return answer === YES;
 }
 
 module.exports = { Host };
