@@ -53,7 +53,14 @@ class Adaptor {
     this.protocol = await readProtocol();
     this.bus = dbus.sessionBus();
     this.bus.on('error', (error) => this.log(`The session bus failed: ${error.message || error}`));
-    this.bus.addMethodHandler((message) => this.dispatch(message));
+    this.bus.addMethodHandler((message) => {
+      try {
+        return this.dispatch(message);
+      } catch (error) {
+        this.fail(message, error);
+        return true;
+      }
+    });
   }
 
   // Asks for the bus name. With `takeOver` this window takes it from the one that holds it;

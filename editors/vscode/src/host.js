@@ -127,21 +127,26 @@ class Host {
 }
 
 // Save As puts the saved file's editor in the untitled one's place; the calls after forcesave
-// (getworkdir first) are about the saved file.
+// (getworkdir first) are about the saved file. Over as soon as the active editor shows another
+// document or the untitled one is closed, whichever VS Code reports first.
 function untilEditorLeaves(document) {
   const shows = () => {
     const editor = vscode.window.activeTextEditor;
-    return editor && editor.document === document;
+    return editor && editor.document === document && !document.isClosed;
   };
   if (!shows())
     return Promise.resolve();
   return new Promise((resolve) => {
-    const watch = vscode.window.onDidChangeActiveTextEditor(() => {
-      if (!shows()) {
-        watch.dispose();
-        resolve();
-      }
-    });
+    const watches = [];
+    const check = () => {
+      if (shows())
+        return;
+      watches.forEach((watch) => watch.dispose());
+      resolve();
+    };
+    watches.push(vscode.window.onDidChangeActiveTextEditor(check),
+                 vscode.window.onDidChangeVisibleTextEditors(check),
+                 vscode.workspace.onDidCloseTextDocument(check));
   });
 }
 
