@@ -127,25 +127,25 @@ class Host {
 }
 
 // Save As puts the saved file's editor in the untitled one's place; the calls after forcesave
-// (getworkdir first) are about the saved file. Over as soon as the active editor shows another
-// document or the untitled one is closed, whichever VS Code reports first.
+// (getworkdir first) are about the saved file. VS Code reports the untitled document closed and
+// the new editor active in one update, so the wait is over when another document's editor is
+// active, or when the untitled document is closed with no editor left.
 function untilEditorLeaves(document) {
-  const shows = () => {
+  const left = () => {
     const editor = vscode.window.activeTextEditor;
-    return editor && editor.document === document && !document.isClosed;
+    return editor ? editor.document !== document : document.isClosed;
   };
-  if (!shows())
+  if (left())
     return Promise.resolve();
   return new Promise((resolve) => {
     const watches = [];
     const check = () => {
-      if (shows())
+      if (!left())
         return;
       watches.forEach((watch) => watch.dispose());
       resolve();
     };
     watches.push(vscode.window.onDidChangeActiveTextEditor(check),
-                 vscode.window.onDidChangeVisibleTextEditors(check),
                  vscode.workspace.onDidCloseTextDocument(check));
   });
 }
