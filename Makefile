@@ -48,8 +48,10 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
-# A Debian package of the program, in the build folder.
+# The Debian packages of the program and the Kate and gedit plugins, and the VS Code extension's
+# .vsix, in the build folder.
 package: build
+	cmake --build $(BUILD) --target vscode_vsix -j$(JOBS)
 	cd $(BUILD) && cpack -G DEB
 
 # Draws the pictures in resources/images again from their source, tools/artwork.
