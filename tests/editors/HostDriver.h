@@ -69,7 +69,10 @@ public:
     virtual QDBusMessage call(const QString& method, const QVariantList& args = {});
 
     // Ends the host and whatever the driver started (Xvfb included) and returns once the bus name
-    // is free again. Called after every row, also when start() failed.
+    // is free again. Called after every row, also when start() failed. A host that takes long to
+    // start may instead be kept for the next row (VsCodeDriver), as long as the next start()
+    // leaves it as a fresh one would be with the row's document; then the driver ends it when it
+    // goes, and at once after a row that failed.
     virtual void stop() = 0;
 
     // False for an editor that always has some document open: rows that start without one are
