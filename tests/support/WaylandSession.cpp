@@ -171,9 +171,9 @@ bool WaylandSession::drag(QPoint from, QPoint to, int steps) {
         return false;
     bool moved = movePointer(from + (to - from) / steps);
     // A window that the press began to move follows the pointer only once the compositor has
-    // started the move; motion before that is lost. A drag that moves no window goes on after
-    // the wait.
-    if (!QTest::qWaitFor([this] { return !driver_->settled(); }, 1000))
+    // started the move; motion before that is lost, and a busy machine may take seconds to start
+    // it. A drag that moves no window goes on after the wait.
+    if (!QTest::qWaitFor([this] { return !driver_->settled(); }, 5000))
         qInfo("the drag moves no window");
     for (int i = 2; i <= steps && moved; ++i)
         moved = movePointer(from + (to - from) * i / steps);
