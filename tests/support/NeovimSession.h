@@ -280,8 +280,20 @@ public:
         return true;
     }
 
-    // Ends Neovim and waits until the bus name is free again.
+    // The connections that own Wexdor4.Plugin or wait in line for it, the owner first.
+    static QStringList queuedHosts() {
+        QDBusMessage message = QDBusMessage::createMethodCall(
+            "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+            "ListQueuedOwners");
+        message.setArguments({QString::fromLatin1(wexdor4::kBusName)});
+        const QDBusMessage reply = QDBusConnection::sessionBus().call(message);
+        return reply.type() == QDBusMessage::ReplyMessage ? reply.arguments().value(0).toStringList()
+                                                          : QStringList();
+    }
+
+    // Ends Neovim and waits until its bridge has left the bus name's line.
     void stop() {
+        const qsizetype inLine = queuedHosts().size();
         if (nvim_.state() != QProcess::NotRunning) {
             notify("nvim_command", {QStringLiteral("qall!")});
             if (!nvim_.waitForFinished(10000))
@@ -291,7 +303,7 @@ public:
             ::close(fd_);
             fd_ = -1;
         }
-        QTest::qWaitFor([] { return !hostOnBus(); }, 10000);
+        QTest::qWaitFor([&] { return queuedHosts().size() < inLine || inLine == 0; }, 10000);
     }
 
     // Calls an API function and returns its result; null, with the error in `failure`, when it
@@ -345,12 +357,7 @@ private:
         return false;
     }
 
-    static bool hostOnBus() {
-        return QDBusConnection::sessionBus()
-            .interface()
-            ->isServiceRegistered(QString::fromLatin1(wexdor4::kBusName))
-            .value();
-    }
+    static bool hostOnBus() { return !queuedHosts().isEmpty(); }
 
     bool connectTo(const QString& path) {
         const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
