@@ -168,7 +168,8 @@ private:
         return n;
     }
 
-    std::optional<QVariant> sized(int size, const std::function<std::optional<QVariant>(quint64)>& read) {
+    std::optional<QVariant> sized(int size,
+                                  const std::function<std::optional<QVariant>(quint64)>& read) {
         const auto n = unsignedOf(size);
         return n ? read(*n) : std::nullopt;
     }
@@ -258,8 +259,8 @@ public:
             return fail(QStringLiteral("VORREL_NEOVIM_PLUGIN is not set"));
         const QString socket = QDir(scratch).filePath(QStringLiteral("nvim.sock"));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME",
-                                 "XDG_CACHE_HOME"})
+        for (const char* name :
+             {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"})
             environment.insert(QString::fromLatin1(name), scratch);
         nvim_.setProcessEnvironment(environment);
         nvim_.setWorkingDirectory(scratch);
@@ -282,13 +283,14 @@ public:
 
     // The connections that own Wexdor4.Plugin or wait in line for it, the owner first.
     static QStringList queuedHosts() {
-        QDBusMessage message = QDBusMessage::createMethodCall(
-            "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-            "ListQueuedOwners");
+        QDBusMessage message =
+            QDBusMessage::createMethodCall("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                           "org.freedesktop.DBus", "ListQueuedOwners");
         message.setArguments({QString::fromLatin1(wexdor4::kBusName)});
         const QDBusMessage reply = QDBusConnection::sessionBus().call(message);
-        return reply.type() == QDBusMessage::ReplyMessage ? reply.arguments().value(0).toStringList()
-                                                          : QStringList();
+        return reply.type() == QDBusMessage::ReplyMessage
+                   ? reply.arguments().value(0).toStringList()
+                   : QStringList();
     }
 
     // Ends Neovim and waits until its bridge has left the bus name's line.
@@ -303,7 +305,8 @@ public:
             ::close(fd_);
             fd_ = -1;
         }
-        QTest::qWaitFor([&] { return queuedHosts().size() < inLine || inLine == 0; }, 10000);
+        if (!QTest::qWaitFor([&] { return queuedHosts().size() < inLine || inLine == 0; }, 10000))
+            qWarning("the ended Neovim's bridge still waits for %s", wexdor4::kBusName);
     }
 
     // Calls an API function and returns its result; null, with the error in `failure`, when it

@@ -64,7 +64,7 @@ public:
             asks ? (replace_ == HostStart::Consent::Yes ? QStringLiteral("y") : QStringLiteral("n"))
                  : QString(saveAs_).replace(QLatin1Char('<'), QLatin1String("<lt>"));
         bool answered = false; // once only: a second answer would be typed into the document
-        QTest::qWaitFor(
+        const bool finished = QTest::qWaitFor(
             [&] {
                 if (pending.isFinished())
                     return true;
@@ -73,7 +73,7 @@ public:
                 return false;
             },
             120000);
-        return pending.isFinished()
+        return finished
                    ? pending.reply()
                    : QDBusMessage::createError(QDBusError::Timeout, method + " did not answer");
     }

@@ -81,8 +81,8 @@ private slots:
         QVERIFY2(waiting.start(second.filePath("nvim"), {second.filePath("page.html")}),
                  qPrintable(waiting.failure));
         // The second bridge waits in line for the name.
-        QVERIFY(QTest::qWaitFor([] { return test::NeovimSession::queuedHosts().size() == 2; },
-                                20000));
+        QVERIFY(
+            QTest::qWaitFor([] { return test::NeovimSession::queuedHosts().size() == 2; }, 20000));
         QCOMPARE(answer(callHost("getworkdir")), first.path() + "/");
 
         host.reset();

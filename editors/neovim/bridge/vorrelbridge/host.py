@@ -36,19 +36,22 @@ class Host:
         self._current = None  # (generator, invocation, out signature)
         self._answer_awaited = None
         self._registration = None
+        self._owns_name = False
         self._owner_id = Gio.bus_own_name(Gio.BusType.SESSION, BUS_NAME,
-                                          Gio.BusNameOwnerFlags.NONE, None, self._acquired,
-                                          self._lost)
+                                          Gio.BusNameOwnerFlags.NONE, self._on_bus,
+                                          self._acquired, self._lost)
 
-    # The name: queued for while another host holds it; the object is served only while owned,
-    # so one host at a time answers.
-    def _acquired(self, connection, _name):
-        if self._registration is None:
-            self._registration = (connection, connection.register_object(
-                self._object_path, self._interface, self._on_call))
+    # The object is there before the name is asked for, so that the first call the name brings
+    # finds it. The name is waited for while another host holds it, and only its owner serves.
+    def _on_bus(self, connection, _name):
+        self._registration = (connection, connection.register_object(
+            self._object_path, self._interface, self._on_call))
+
+    def _acquired(self, _connection, _name):
+        self._owns_name = True
 
     def _lost(self, connection, _name):
-        self._unregister()
+        self._owns_name = False
         if connection is None:
             self._on_no_bus()
             return
@@ -72,7 +75,16 @@ class Host:
         while self._waiting:
             self._waiting.popleft()[2].return_dbus_error(ERROR_NAME, "Neovim has ended.")
 
+    def _serves(self, invocation):
+        # The bus brings a call for the name only to its owner; one for this connection's own
+        # name is answered only while it owns the name, so a Neovim waiting in line is no host.
+        return self._owns_name or invocation.get_message().get_destination() == BUS_NAME
+
     def _on_call(self, _connection, _sender, _path, _interface, method, parameters, invocation):
+        if not self._serves(invocation):
+            invocation.return_dbus_error(
+                ERROR_NAME, "Another editor is the Vorrel host; this Neovim waits for its turn.")
+            return
         if method == RUNNING_METHOD:
             invocation.return_value(GLib.Variant("(i)", (1,)))
             return
