@@ -67,6 +67,48 @@ private slots:
         QCOMPARE(readAll(path), "<script>h()</script>\n");
     }
 
+    // The untitled document's save prompt, answered in each way its user can.
+    void theSavePromptsAnswers_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QByteArray>("existing"); // what saved.html holds after the save
+        QTest::newRow("a new file") << "{path}<CR>"
+                                    << "" << QByteArray("<body><p>x</p>\n");
+        QTest::newRow("Esc") << "{path}<Esc>"
+                             << "error: The document was not saved." << QByteArray();
+        QTest::newRow("an empty answer") << "<CR>"
+                                         << "error: The document was not saved." << QByteArray();
+        QTest::newRow("Ctrl-C") << "{path}<C-c>"
+                                << "error: The document was not saved." << QByteArray();
+        QTest::newRow("an existing file stays")
+            << "{path}<CR>"
+            << "error: The document was not saved: {path} exists already." << QByteArray("mine");
+    }
+
+    void theSavePromptsAnswers() {
+        QFETCH(QString, keys);
+        QFETCH(QString, reply);
+        QFETCH(QByteArray, existing);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("nvim"));
+        const QString path = dir.filePath("saved.html");
+        if (existing == "mine") {
+            QFile mine(path);
+            QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4);
+        }
+        test::NeovimSession nvim;
+        QVERIFY2(nvim.start(dir.filePath("nvim")), qPrintable(nvim.failure));
+        QCOMPARE(answer(callHost("opennewfile")), QString());
+        QCOMPARE(answer(callHost("puttextbody", {"<p>x</p>\n"})), QString());
+        QDBusPendingCall save = callHost("forcesave");
+        QVERIFY(QTest::qWaitFor([&] { return nvim.mode() == "c"; }, 20000));
+        QVERIFY(nvim.input(keys.replace("{path}", path)));
+        QCOMPARE(answer(save), reply.replace("{path}", path));
+        QCOMPARE(QFile::exists(path) ? readAll(path) : QByteArray(), existing);
+        // A document left untitled is still untitled; a saved one has its folder.
+        QCOMPARE(answer(callHost("getworkdir")), reply.isEmpty() ? dir.path() + "/" : QString());
+    }
+
     void aSecondNeovimWaitsForTheNameAndTakesItOver() {
         QTemporaryDir first, second;
         for (QTemporaryDir* dir : {&first, &second}) {
