@@ -65,6 +65,7 @@ class Host:
 
     def close(self):
         """Neovim has gone: what is waiting is answered with an error, the name is given up."""
+        connection = self._registration[0] if self._registration else None
         self._unregister()
         if self._owner_id:
             Gio.bus_unown_name(self._owner_id)
@@ -74,6 +75,9 @@ class Host:
             self._current = None
         while self._waiting:
             self._waiting.popleft()[2].return_dbus_error(ERROR_NAME, "Neovim has ended.")
+        if connection:
+            # The answers are on their way before the process ends.
+            connection.flush_sync(None)
 
     def _serves(self, invocation):
         # The bus brings a call for the name only to its owner; one for this connection's own

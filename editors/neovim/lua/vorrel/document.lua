@@ -170,7 +170,7 @@ local function save_as(buf, id)
       return answer_save(id, "The document was not saved.")
     end
     path = vim.fn.fnamemodify(path, ":p")
-    if vim.loop.fs_stat(path) then
+    if (vim.uv or vim.loop).fs_stat(path) then
       return answer_save(id, "The document was not saved: " .. path .. " exists already.")
     end
     if not api.nvim_buf_is_valid(buf) then
