@@ -14,6 +14,7 @@ packages=(
     chromium firefox-esr
     xvfb xclip procps
     gedit xdotool
+    neovim python3-msgpack python3-gi tmux  # the Neovim host, its bridge and its by-hand check
     libkrb5-dev  # for a native module of code-server, which tests the VS Code host
     desktop-file-utils appstream dpkg-dev file
     kate libkf5texteditor-dev extra-cmake-modules qtbase5-dev xdotool

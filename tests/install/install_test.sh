@@ -5,7 +5,8 @@
 # and software description that the desktop's own checkers accept. The Debian package, unpacked
 # into a temporary root, holds the same, depends on what its binaries load, and its wizard runs
 # there until message 1148 ends it. The Kate plugin goes into Kate's plugin folder, and into a
-# package of its own that needs Kate; the gedit plugin's package holds the plugin as built.
+# package of its own that needs Kate; the gedit plugin's package holds the plugin as built; the
+# Neovim plugin's package serves as the host from where it is unpacked.
 #   install_test.sh BUILD_FOLDER   (on a session bus of its own)
 set -euo pipefail
 build=$1
@@ -67,6 +68,28 @@ files_in() { (cd "$1" && find . -not -path '*/__pycache__*' | sort); }
 diff <(files_in "$build/gedit-plugins") \
     <(files_in "$work/gedit-root/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/gedit/plugins") ||
     fail "the gedit plugin's package holds other files than the plugin built"
+
+# The Neovim plugin's package: Neovim finds the plugin in its system package folder, and the
+# plugin the bridge beside its library; started from the unpacked package, the host answers.
+nvim_deb=$(ls "$work"/package/vorrel-neovim_*.deb)
+nvim_depends=$(dpkg-deb -f "$nvim_deb" Depends)
+for package in neovim python3-gi python3-msgpack; do
+    [[ "$nvim_depends" == *"$package"* ]] || fail "the Neovim plugin does not need $package"
+done
+dpkg-deb -x "$nvim_deb" "$work/nvim-root"
+nvim_plugin="$work/nvim-root/usr/share/nvim/site/pack/vorrel/start/vorrel"
+[ -f "$nvim_plugin/plugin/vorrel.lua" ] || fail "the Neovim plugin is not in Neovim's package folder"
+XDG_STATE_HOME="$work" XDG_DATA_HOME="$work" nvim --headless --clean -n -i NONE \
+    --cmd "set runtimepath^=$nvim_plugin" -c "lua require('vorrel').start()" </dev/null &
+nvim_pid=$!
+host_answers() {
+    dbus-send --session --print-reply --dest=Wexdor4.Plugin /Wexdor4/Plugin \
+        Wexdor4.Plugin.WM_ISWEXDORRUNNING 2>/dev/null | grep -q 'int32 1'
+}
+for _ in $(seq 100); do host_answers && break; sleep 0.1; done
+host_answers || fail "the packaged Neovim plugin does not answer as the host"
+kill "$nvim_pid"
+wait "$nvim_pid" 2>/dev/null || true
 
 # Every package says its licence where Debian looks for it, and the same one as the software
 # description.
