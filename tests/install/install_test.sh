@@ -5,7 +5,8 @@
 # and software description that the desktop's own checkers accept. The Debian package, unpacked
 # into a temporary root, holds the same, depends on what its binaries load, and its wizard runs
 # there until message 1148 ends it. The Kate plugin goes into Kate's plugin folder, and into a
-# package of its own that needs Kate; the gedit plugin's package holds the plugin as built.
+# package of its own that needs Kate; the gedit plugin's package holds the plugin as built; the
+# Emacs package's mode turns on in an Emacs.
 #   install_test.sh BUILD_FOLDER   (on a session bus of its own)
 set -euo pipefail
 build=$1
@@ -67,6 +68,17 @@ files_in() { (cd "$1" && find . -not -path '*/__pycache__*' | sort); }
 diff <(files_in "$build/gedit-plugins") \
     <(files_in "$work/gedit-root/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/gedit/plugins") ||
     fail "the gedit plugin's package holds other files than the plugin built"
+
+# The Emacs package: package.el's folder for packages of the system holds vorrel-host, whose
+# module (built for one architecture, in /usr/lib) an Emacs loads from there and turns the mode on
+# with.
+emacs_deb=$(ls "$work"/package/vorrel-emacs_*.deb)
+[[ "$(dpkg-deb -f "$emacs_deb" Depends)" == "emacs-nox | emacs"* ]] ||
+    fail "the Emacs package does not need emacs-nox or emacs"
+dpkg-deb -x "$emacs_deb" "$work/emacs-root"
+elpa=$(ls -d "$work"/emacs-root/usr/share/emacs/site-lisp/elpa/vorrel-host-*)
+on=$(emacs -Q --batch -L "$elpa" -l vorrel-host --eval '(progn (vorrel-host-mode 1) (princ vorrel-host-mode))')
+[[ "$on" == t ]] || fail "an Emacs cannot turn on vorrel-host-mode from the package: $on"
 
 # Every package says its licence where Debian looks for it, and the same one as the software
 # description.
