@@ -49,11 +49,13 @@
 (defconst vorrel-host--no-document-folder "1error"
   "What getworkdir answers while no document is open; an untitled one answers \"\".")
 
+(defun vorrel-host--protocol-file ()
+  (expand-file-name "Wexdor4.Plugin.xml" vorrel-host--directory))
+
 (defun vorrel-host--protocol ()
   "The object path, the interface and its methods, from the protocol's XML.
 Each method is (NAME IN-COUNT OUT-TYPE), OUT-TYPE the signature of its answer or nil."
-  (let* ((node (car (xml-parse-file
-                     (expand-file-name "Wexdor4.Plugin.xml" vorrel-host--directory))))
+  (let* ((node (car (xml-parse-file (vorrel-host--protocol-file))))
          (interface (car (xml-get-children node 'interface))))
     (list (xml-get-attribute node 'name)
           (xml-get-attribute interface 'name)
@@ -291,7 +293,15 @@ Answered at once, a getworkdir would say \"\" and a put would land in the prompt
                      :session vorrel-host--bus-name path interface name
                      (lambda (&rest args) (vorrel-host--answer name out-type args))
                      t))
-                  methods))))
+                  methods))
+    ;; dbus.el does not describe the object; tools such as gdbus ask for it before a call.
+    (let ((description (with-temp-buffer
+                         (insert-file-contents (vorrel-host--protocol-file))
+                         (buffer-string))))
+      (push (dbus-register-method :session vorrel-host--bus-name path
+                                  dbus-interface-introspectable "Introspect"
+                                  (lambda () description) t)
+            vorrel-host--methods))))
 
 (defun vorrel-host--stop ()
   (mapc #'dbus-unregister-object vorrel-host--methods)

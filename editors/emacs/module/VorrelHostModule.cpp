@@ -71,8 +71,7 @@ emacs_value fail(emacs_env* env, std::string_view message) {
 }
 
 // Runs `body`, so that no C++ exception reaches Emacs: each becomes a signal.
-template <typename Body>
-emacs_value guarded(emacs_env* env, Body body) {
+template <typename Body> emacs_value guarded(emacs_env* env, Body body) {
     try {
         return body();
     } catch (const LispExit&) {

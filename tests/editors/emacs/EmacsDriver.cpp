@@ -71,8 +71,8 @@ private:
             emacs_->keys({QStringLiteral("Enter")});
         } else if (prompt.contains(QLatin1String("Do you want to replace it?")) &&
                    replace_ != HostStart::Consent::NotAsked) {
-            emacs_->keys({replace_ == HostStart::Consent::Yes ? QStringLiteral("y")
-                                                              : QStringLiteral("n")});
+            emacs_->keys(
+                {replace_ == HostStart::Consent::Yes ? QStringLiteral("y") : QStringLiteral("n")});
         } else {
             qWarning("Emacs asked what the row does not answer: %s", qPrintable(prompt));
             emacs_->keys({QStringLiteral("C-g")});

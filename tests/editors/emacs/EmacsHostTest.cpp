@@ -21,9 +21,9 @@ using vorrel::test::EmacsSession;
 namespace {
 
 QDBusMessage hostCall(const QString& method, const QVariantList& args = {}) {
-    QDBusMessage message = QDBusMessage::createMethodCall(
-        QStringLiteral("Wexdor4.Plugin"), QStringLiteral("/Wexdor4/Plugin"),
-        QStringLiteral("Wexdor4.Plugin"), method);
+    QDBusMessage message = QDBusMessage::createMethodCall(QStringLiteral("Wexdor4.Plugin"),
+                                                          QStringLiteral("/Wexdor4/Plugin"),
+                                                          QStringLiteral("Wexdor4.Plugin"), method);
     message.setArguments(args);
     return message;
 }
