@@ -285,8 +285,6 @@ Answered at once, a getworkdir would say \"\" and a put would land in the prompt
   (pcase-let ((`(,path ,interface ,methods) (vorrel-host--protocol)))
     (setq vorrel-host--interface interface)
     (advice-add 'dbus-handle-event :around #'vorrel-host--handle-in-turn)
-    ;; Without flags the name is queued for when another Emacs has it.
-    (dbus-register-service :session vorrel-host--bus-name)
     (setq vorrel-host--methods
           (mapcar (pcase-lambda (`(,name ,_in-count ,out-type))
                     (dbus-register-method
@@ -301,9 +299,31 @@ Answered at once, a getworkdir would say \"\" and a put would land in the prompt
       (push (dbus-register-method :session vorrel-host--bus-name path
                                   dbus-interface-introspectable "Introspect"
                                   (lambda () description) t)
-            vorrel-host--methods))))
+            vorrel-host--methods))
+    ;; The name last: a call that comes before its method is registered is dropped unanswered.
+    ;; While Emacs still reads its command line and init file, the selected window does not
+    ;; show the file it was given yet: the name waits for the start to be over.
+    (if (vorrel-host--starting-p)
+        (add-hook 'emacs-startup-hook #'vorrel-host--own-name)
+      (vorrel-host--own-name))))
+
+(defun vorrel-host--starting-p ()
+  "Non-nil while an interactive Emacs still runs its `command-line'."
+  (and (not noninteractive)
+       (catch 'starting
+         (mapbacktrace (lambda (_evald function _args _flags)
+                         (when (eq function 'command-line)
+                           (throw 'starting t))))
+         nil)))
+
+(defun vorrel-host--own-name ()
+  (remove-hook 'emacs-startup-hook #'vorrel-host--own-name)
+  (when vorrel-host--interface
+    ;; Without flags the name is queued for when another Emacs has it.
+    (dbus-register-service :session vorrel-host--bus-name)))
 
 (defun vorrel-host--stop ()
+  (remove-hook 'emacs-startup-hook #'vorrel-host--own-name)
   (mapc #'dbus-unregister-object vorrel-host--methods)
   (setq vorrel-host--methods nil)
   (ignore-errors (dbus-unregister-service :session vorrel-host--bus-name))

@@ -54,7 +54,8 @@ public:
                 return pending.reply();
             answer(emacs_->prompts().at(answered_++));
         }
-        return QDBusMessage::createError(QDBusError::Timeout, method + " did not answer");
+        return QDBusMessage::createError(
+            QDBusError::Timeout, method + " did not answer; Emacs shows:\n" + emacs_->screen());
     }
 
     void stop() override {
