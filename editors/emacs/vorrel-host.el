@@ -2,7 +2,7 @@
 ;; SPDX-License-Identifier: MIT
 
 ;; Copyright (C) 2026 The Vorrel developers
-;; Version: 1.03
+;; Version: 1.3
 ;; Package-Requires: ((emacs "28.1"))
 ;; Keywords: hypermedia, languages
 ;; URL: https://localhost/vorrel
@@ -22,6 +22,7 @@
 
 ;;; Code:
 
+(require 'browse-url)
 (require 'dbus)
 (require 'seq)
 (require 'xml)
@@ -54,7 +55,8 @@
 
 (defun vorrel-host--protocol ()
   "The object path, the interface and its methods, from the protocol's XML.
-Each method is (NAME IN-COUNT OUT-TYPE), OUT-TYPE the signature of its answer or nil."
+Each method is (NAME IN-COUNT OUT-TYPE), OUT-TYPE the signature of its answer
+or nil."
   (let* ((node (car (xml-parse-file (vorrel-host--protocol-file))))
          (interface (car (xml-get-children node 'interface))))
     (list (xml-get-attribute node 'name)
@@ -77,21 +79,23 @@ Each method is (NAME IN-COUNT OUT-TYPE), OUT-TYPE the signature of its answer or
 (put 'vorrel-host--untitled 'permanent-local t)
 
 (defun vorrel-host--window ()
-  "The window whose buffer the calls work on: the selected one, or the one the minibuffer
-was entered from."
+  "The window whose buffer the calls work on: the selected one, or the one the
+minibuffer was entered from."
   (let ((window (selected-window)))
     (if (window-minibuffer-p window)
         (or (minibuffer-selected-window) (get-mru-window nil nil t))
       window)))
 
 (defun vorrel-host-document-p (buffer)
-  "Non-nil when BUFFER is a document: it visits a file, opennewfile made it, or it is in an
-HTML or SGML mode.  `*scratch*' and other buffers of Emacs's own are none."
+  "Non-nil when BUFFER is a document: it visits a file, opennewfile made it, or
+it is in an HTML or SGML mode. `*scratch*' and other buffers of Emacs's own are
+none."
   (with-current-buffer buffer
     (or buffer-file-name vorrel-host--untitled (derived-mode-p 'sgml-mode 'html-mode))))
 
 (defun vorrel-host--document ()
-  "The selected window's buffer, when it is a document; else a `vorrel-host-error'."
+  "The selected window's buffer, when it is a document; else a
+`vorrel-host-error'."
   (let ((buffer (window-buffer (vorrel-host--window))))
     (unless (vorrel-host-document-p buffer)
       (signal 'vorrel-host-error '("No document is open in Emacs.")))
@@ -103,8 +107,8 @@ HTML or SGML mode.  `*scratch*' and other buffers of Emacs's own are none."
     (and file (file-name-as-directory (file-name-directory (expand-file-name file))))))
 
 (defun vorrel-host--line-ends (text)
-  "TEXT with its CR LF as the buffer's line ends, which inside Emacs are always LF: the
-buffer's coding system writes them back as the file has them."
+  "TEXT with its CR LF as the buffer's line ends, which inside Emacs are always
+LF: the buffer's coding system writes them back as the file has them."
   (string-replace "\r\n" "\n" text))
 
 ;;; The calls
@@ -113,7 +117,8 @@ buffer's coding system writes them back as the file has them."
   "The kit's place for each put that the kit places.")
 
 (defun vorrel-host--put (buffer place text)
-  "Put TEXT at the kit's PLACE in BUFFER, as one undo step; the cursor keeps its place."
+  "Put TEXT at the kit's PLACE in BUFFER, as one undo step; the cursor keeps
+its place."
   (with-current-buffer buffer
     (save-excursion
       (save-restriction
@@ -148,7 +153,8 @@ Vorrel cannot find where the text goes."))))))
         (set-window-point window (point))))))
 
 (defun vorrel-host--open-new ()
-  "Open a new untitled document in the selected window, in Emacs's mode for HTML files."
+  "Open a new untitled document in the selected window, in Emacs's mode for
+HTML files."
   (let ((buffer (generate-new-buffer "untitled.html")))
     (with-current-buffer buffer
       (let ((mode (assoc-default "untitled.html" auto-mode-alist #'string-match)))
@@ -163,8 +169,9 @@ Vorrel cannot find where the text goes."))))))
     (set-buffer buffer)))
 
 (defun vorrel-host--save ()
-  "Save the document with `save-buffer'; an untitled one asks \"File to save in:\".
-Leaving the document unsaved (C-g, a refused overwrite, a failed write) is an error."
+  "Save the document with `save-buffer'; an untitled one asks \"File to save
+in:\". Leaving the document unsaved (C-g, a refused overwrite, a failed write)
+is an error."
   (let ((buffer (vorrel-host--document)))
     (with-current-buffer buffer
       ;; An untitled page that nothing was put into yet still gets its file: the wizard asks
@@ -185,7 +192,8 @@ Leaving the document unsaved (C-g, a refused overwrite, a failed write) is an er
         (signal 'vorrel-host-error '("The document was not saved."))))))
 
 (defun vorrel-host--may-replace (question)
-  "Ask QUESTION in the minibuffer; only y replaces: RET, like n, keeps the file."
+  "Ask QUESTION in the minibuffer; only y replaces: RET, like n, keeps the
+file."
   (let ((y-or-n-p-map (let ((map (make-sparse-keymap)))
                         (set-keymap-parent map y-or-n-p-map)
                         (define-key map (kbd "RET") #'y-or-n-p-insert-n)
@@ -204,7 +212,8 @@ Leaving the document unsaved (C-g, a refused overwrite, a failed write) is an er
       (quit (signal 'vorrel-host-error '("Nothing was copied."))))))
 
 (defun vorrel-host--preview (path)
-  "Show the page at PATH (or a URL) in the web browser that `browse-url' is set up with."
+  "Show the page at PATH (or a URL) in the web browser that `browse-url' is set
+up with."
   (if (string-match-p "\\`[a-zA-Z][a-zA-Z0-9+.-]*://" path)
       (browse-url path)
     (unless (file-regular-p path)
@@ -234,9 +243,9 @@ Leaving the document unsaved (C-g, a refused overwrite, a failed write) is an er
     (_ (signal 'vorrel-host-error (list (format "Emacs does not serve %s." method))))))
 
 (defun vorrel-host--answer (method out-type args)
-  "What dbus.el sends back for METHOD: a value of OUT-TYPE, nothing, or (:error NAME TEXT).
-Every failure becomes an error reply: dbus.el itself answers only a `dbus-error', and the
-wizard would wait for ever."
+  "What dbus.el sends back for METHOD: a value of OUT-TYPE, nothing, or (:error
+NAME TEXT). Every failure becomes an error reply: dbus.el itself answers only a
+`dbus-error', and the wizard would wait for ever."
   (condition-case failure
       (let ((value (vorrel-host--carry-out method args)))
         (pcase out-type
@@ -257,8 +266,8 @@ wizard would wait for ever."
 (defvar vorrel-host--waiting nil "Calls that came while another was carried out, oldest first.")
 
 (defun vorrel-host--waits-p (event)
-  "Non-nil for a call of ours that waits while another is carried out: all but the wizard's
-search for its host, which gives each connection two seconds."
+  "Non-nil for a call of ours that waits while another is carried out: all but
+the wizard's search for its host, which gives each connection two seconds."
   (and vorrel-host--interface
        (ignore-errors
          (and (= (dbus-event-message-type event) dbus-message-type-method-call)
@@ -266,9 +275,10 @@ search for its host, which gives each connection two seconds."
               (not (equal (dbus-event-member-name event) "WM_ISWEXDORRUNNING"))))))
 
 (defun vorrel-host--handle-in-turn (handle event)
-  "Around `dbus-handle-event': a call that comes while another waits for its user (the
-\"File to save in:\" prompt, the replace question) is held and handled after it, in order.
-Answered at once, a getworkdir would say \"\" and a put would land in the prompt's buffer."
+  "Around `dbus-handle-event': a call that comes while another waits for its
+user (the \"File to save in:\" prompt, the replace question) is held and
+handled after it, in order. Answered at once, a getworkdir would say \"\" and a
+put would land in the prompt's buffer."
   (cond ((not (vorrel-host--waits-p event)) (funcall handle event))
         (vorrel-host--busy (setq vorrel-host--waiting (nconc vorrel-host--waiting (list event))))
         (t (let ((vorrel-host--busy t))
@@ -332,9 +342,9 @@ Answered at once, a getworkdir would say \"\" and a put would land in the prompt
 
 ;;;###autoload
 (define-minor-mode vorrel-host-mode
-  "Make this Emacs the host editor of the Vorrel wizard.
-The wizard's calls work on the buffer of the selected window: it inserts its tools there,
-saves it and copies pictures into its folder."
+  "Make this Emacs the host editor of the Vorrel wizard. The wizard's calls
+work on the buffer of the selected window: it inserts its tools there, saves it
+and copies pictures into its folder."
   :global t
   :group 'tools
   :lighter " Vorrel"
