@@ -176,20 +176,29 @@ is an error."
     (with-current-buffer buffer
       ;; An untitled page that nothing was put into yet still gets its file: the wizard asks
       ;; for a folder again and again until it has one.
-      (unless buffer-file-name
-        (set-buffer-modified-p t))
-      (condition-case failure
-          ;; Emacs's own prompt in the minibuffer (no dialog box), even over another prompt.
-          (let ((use-dialog-box nil)
-                (use-file-dialog nil)
-                (enable-recursive-minibuffers t))
-            (save-buffer))
-        (quit (signal 'vorrel-host-error '("The document was not saved.")))
-        (error (signal 'vorrel-host-error
-                       (list (concat "The document was not saved: "
-                                     (error-message-string failure))))))
+      (let ((modified (buffer-modified-p)))
+        (unless buffer-file-name
+          (set-buffer-modified-p t))
+        ;; Left untitled, the buffer is as modified as it was.
+        (unwind-protect
+            (vorrel-host--save-buffer)
+          (unless buffer-file-name
+            (set-buffer-modified-p modified))))
       (when (or (not buffer-file-name) (buffer-modified-p))
         (signal 'vorrel-host-error '("The document was not saved."))))))
+
+(defun vorrel-host--save-buffer ()
+  "`save-buffer', its prompt's C-g and its failures as the wizard's errors."
+  (condition-case failure
+      ;; Emacs's own prompt in the minibuffer (no dialog box), even over another prompt.
+      (let ((use-dialog-box nil)
+            (use-file-dialog nil)
+            (enable-recursive-minibuffers t))
+        (save-buffer))
+    (quit (signal 'vorrel-host-error '("The document was not saved.")))
+    (error (signal 'vorrel-host-error
+                   (list (concat "The document was not saved: "
+                                 (error-message-string failure)))))))
 
 (defun vorrel-host--may-replace (question)
   "Ask QUESTION in the minibuffer; only y replaces: RET, like n, keeps the

@@ -110,6 +110,11 @@ private slots:
         QVERIFY(emacs.keys({"C-g"}).isEmpty());
         QCOMPARE(answerOf(save), QStringLiteral("error: The document was not saved."));
         QCOMPARE(call("getworkdir"), QString());
+        // The empty buffer is left unmodified, as it was: its mode line says so ("**" would be
+        // modified).
+        QVERIFY2(QTest::qWaitFor([&] { return emacs.screen().contains(":----F1  untitled.html"); },
+                                 30000),
+                 qPrintable(emacs.screen()));
     }
 
     // One host at a time: the second Emacs queues for the name and answers once the first ends.
