@@ -48,10 +48,10 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
-# The Debian packages of the program and the Kate and gedit plugins, and the VS Code extension's
-# .vsix, in the build folder.
+# The Debian packages of the program and the Kate, gedit and Emacs hosts, the VS Code extension's
+# .vsix, and the Emacs package's tar for package-install-file, in the build folder.
 package: build
-	cmake --build $(BUILD) --target vscode_vsix -j$(JOBS)
+	cmake --build $(BUILD) --target vscode_vsix emacs_package_tar -j$(JOBS)
 	cd $(BUILD) && cpack -G DEB
 
 # Draws the pictures in resources/images again from their source, tools/artwork.

@@ -18,6 +18,7 @@ packages=(
     libkrb5-dev  # for a native module of code-server, which tests the VS Code host
     desktop-file-utils appstream dpkg-dev file
     kate libkf5texteditor-dev extra-cmake-modules qtbase5-dev xdotool
+    emacs-nox tmux  # the Emacs host: Emacs 28 with D-Bus and modules, driven in tmux
     kwin-wayland gnome-shell sway xwayland qt6-wayland wl-clipboard grim
     libxkbcommon-dev plasma-wayland-protocols x11-xserver-utils x11-apps
 )

@@ -6,11 +6,16 @@
 # into a temporary root, holds the same, depends on what its binaries load, and its wizard runs
 # there until message 1148 ends it. The Kate plugin goes into Kate's plugin folder, and into a
 # package of its own that needs Kate; the gedit plugin's package holds the plugin as built; the
-# Neovim plugin's package serves as the host from where it is unpacked.
+# Neovim plugin's package serves as the host from where it is unpacked, and the Emacs package's
+# mode turns on in an Emacs.
 #   install_test.sh BUILD_FOLDER   (on a session bus of its own)
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
+# A sanitizer build's kit loads only into programs with a sanitizer run-time, which neither Neovim's
+# bridge (Python) nor Emacs has: there the packages' hosts are checked for their files alone.
+sanitized=false
+grep -q '^VORREL_SANITIZE:BOOL=ON' "$build/CMakeCache.txt" && sanitized=true
 trap 'rm -rf "$work"' EXIT
 
 fail() { echo "install_test: $*" >&2; exit 1; }
@@ -79,17 +84,34 @@ done
 dpkg-deb -x "$nvim_deb" "$work/nvim-root"
 nvim_plugin="$work/nvim-root/usr/share/nvim/site/pack/vorrel/start/vorrel"
 [ -f "$nvim_plugin/plugin/vorrel.lua" ] || fail "the Neovim plugin is not in Neovim's package folder"
-XDG_STATE_HOME="$work" XDG_DATA_HOME="$work" nvim --headless --clean -n -i NONE \
-    --cmd "set runtimepath^=$nvim_plugin" -c "lua require('vorrel').start()" </dev/null &
-nvim_pid=$!
-host_answers() {
-    dbus-send --session --print-reply --dest=Wexdor4.Plugin /Wexdor4/Plugin \
-        Wexdor4.Plugin.WM_ISWEXDORRUNNING 2>/dev/null | grep -q 'int32 1'
-}
-for _ in $(seq 100); do host_answers && break; sleep 0.1; done
-host_answers || fail "the packaged Neovim plugin does not answer as the host"
-kill "$nvim_pid"
-wait "$nvim_pid" 2>/dev/null || true
+if ! $sanitized; then
+    XDG_STATE_HOME="$work" XDG_DATA_HOME="$work" nvim --headless --clean -n -i NONE \
+        --cmd "set runtimepath^=$nvim_plugin" -c "lua require('vorrel').start()" </dev/null &
+    nvim_pid=$!
+    host_answers() {
+        dbus-send --session --print-reply --dest=Wexdor4.Plugin /Wexdor4/Plugin \
+            Wexdor4.Plugin.WM_ISWEXDORRUNNING 2>/dev/null | grep -q 'int32 1'
+    }
+    for _ in $(seq 100); do host_answers && break; sleep 0.1; done
+    host_answers || fail "the packaged Neovim plugin does not answer as the host"
+    kill "$nvim_pid"
+    wait "$nvim_pid" 2>/dev/null || true
+fi
+
+# The Emacs package: package.el's folder for packages of the system holds vorrel-host, whose
+# module (built for one architecture, in /usr/lib) an Emacs loads from there and turns the mode on
+# with.
+emacs_deb=$(ls "$work"/package/vorrel-emacs_*.deb)
+[[ "$(dpkg-deb -f "$emacs_deb" Depends)" == "emacs-nox | emacs"* ]] ||
+    fail "the Emacs package does not need emacs-nox or emacs"
+dpkg-deb -x "$emacs_deb" "$work/emacs-root"
+elpa=$(ls -d "$work"/emacs-root/usr/share/emacs/site-lisp/elpa/vorrel-host-*)
+[ -f "$elpa/vorrel-host.el" ] || fail "the Emacs package has no vorrel-host.el in package.el's folder"
+if ! $sanitized; then
+    on=$(emacs -Q --batch -L "$elpa" -l vorrel-host \
+        --eval '(progn (vorrel-host-mode 1) (princ vorrel-host-mode))')
+    [[ "$on" == t ]] || fail "an Emacs cannot turn on vorrel-host-mode from the package: $on"
+fi
 
 # Every package says its licence where Debian looks for it, and the same one as the software
 # description.
