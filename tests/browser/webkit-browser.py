@@ -131,15 +131,13 @@ class Browser:
         return settings
 
     def new_view(self, related=None):
-        properties = {
-            "user_content_manager": self.bridge.content,
-            "settings": self.settings(),
-            "is_controlled_by_automation": True,
-        }
+        properties = {"user_content_manager": self.bridge.content, "settings": self.settings()}
+        # A popup shares its opener's process and automation; only a first view is given both.
         if related is not None:
             properties["related_view"] = related
         else:
             properties["web_context"] = self.context
+            properties["is_controlled_by_automation"] = True
         view = WebKit2.WebView(**properties)
         view.connect("create", self.on_create)
         view.connect("close", self.on_close)

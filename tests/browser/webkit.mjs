@@ -314,7 +314,7 @@ class WebKitContext extends EventEmitter {
       const popup = new WebKitPage(this, handle);
       this.#openPages.push(popup);
       try {
-        await waitUntil(async () => (await popup.url()) !== 'about:blank', 'the address of a popup', 5000);
+        await waitUntil(async () => (await popup.currentUrl()) !== 'about:blank', 'the address of a popup', 5000);
       } catch {
         // A popup that stays blank is still a popup.
       }
