@@ -8,7 +8,7 @@
 
 import { spawn } from 'node:child_process';
 import { EventEmitter } from 'node:events';
-import { createReadStream, mkdtempSync, rmSync, statSync } from 'node:fs';
+import { accessSync, constants, createReadStream, mkdtempSync, rmSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { createServer } from 'node:http';
 import { createServer as createTcpServer } from 'node:net';
@@ -64,17 +64,23 @@ function firstLine(child, what) {
 
 // An X server of the browser's own, on the first free display, as the editor tests start theirs.
 async function startXvfb() {
-  const server = spawn('Xvfb', ['-displayfd', '1', '-nolisten', 'tcp', '-screen', '0', '1280x1024x24'], {
-    stdio: ['ignore', 'pipe', 'ignore'],
-  });
+  const args = ['-displayfd', '1', '-nolisten', 'tcp', '-screen', '0', '1280x1024x24'];
+  const server = spawn('Xvfb', args, { stdio: ['ignore', 'pipe', 'ignore'] });
   return { server, display: `:${await firstLine(server, 'Xvfb')}` };
 }
 
 function listen(server) {
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server.address().port)));
+  return new Promise((resolve) => {
+    server.listen(0, '127.0.0.1', () => resolve(server.address().port));
+  });
 }
 
-const TYPES = { '.html': 'text/html', '.htm': 'text/html', '.gif': 'image/gif', '.js': 'text/javascript' };
+const TYPES = {
+  '.html': 'text/html',
+  '.htm': 'text/html',
+  '.gif': 'image/gif',
+  '.js': 'text/javascript',
+};
 
 // Serves read-only the folders of the file: pages a test has loaded, and nothing else.
 class PageServer {
@@ -211,7 +217,15 @@ class Session {
   }
 }
 
+// Fails (never skips) when the driver, Debian's Python or its gi cannot start the browser.
 export async function launchWebKit() {
+  for (const program of [WEBKIT_DRIVER_PATH, PYTHON_PATH]) {
+    try {
+      accessSync(program, constants.X_OK);
+    } catch {
+      throw new Error(`${program} is missing: WebKit needs webkit2gtk-driver and python3-gi`);
+    }
+  }
   const browser = new WebKitBrowser();
   await browser.start();
   return browser;
@@ -254,7 +268,8 @@ class WebKitContext extends EventEmitter {
   #current;
   #openPages = [];
   #known = new Set();
-  errors = [];
+  #lastPage;
+  #queue = Promise.resolve();
 
   constructor(display, pages) {
     super();
@@ -266,18 +281,30 @@ class WebKitContext extends EventEmitter {
     return this.#pages;
   }
 
+  // The context's one page; popups come on their own.
   async newPage() {
+    if (this.#driver) throw new Error('a WebKit context has one page of its own');
     this.#bridge = await Bridge.listen();
     // A free port for the driver: take one and give it back at once.
     const probe = createServer();
     const driverPort = await listen(probe);
     probe.close();
     this.#home = mkdtempSync(join(tmpdir(), 'vorrel-webkit-'));
-    const folders = Object.fromEntries(
-      ['XDG_DATA_HOME', 'XDG_CACHE_HOME', 'XDG_CONFIG_HOME'].map((name) => [name, join(this.#home, name)]),
-    );
+    const folders = ['XDG_DATA_HOME', 'XDG_CACHE_HOME', 'XDG_CONFIG_HOME'].map((name) => [
+      name,
+      join(this.#home, name),
+    ]);
+    const env = {
+      ...process.env,
+      ...Object.fromEntries(folders),
+      MESA_SHADER_CACHE_DISABLE: 'true',
+      DISPLAY: this.#display,
+      WAYLAND_DISPLAY: '',
+      GDK_BACKEND: 'x11',
+      TZ: 'UTC',
+    };
     this.#driver = spawn(WEBKIT_DRIVER_PATH, [`--port=${driverPort}`], {
-      env: { ...process.env, ...folders, MESA_SHADER_CACHE_DISABLE: 'true', DISPLAY: this.#display, TZ: 'UTC', WAYLAND_DISPLAY: '', GDK_BACKEND: 'x11' },
+      env,
       stdio: ['ignore', 'ignore', 'inherit'],
     });
     this.#session = new Session(driverPort);
@@ -299,12 +326,11 @@ class WebKitContext extends EventEmitter {
     return page;
   }
 
-  // Errors go to the page that was last driven, which is the one whose command caused them.
+  // The bridge does not say which window an error came from; it goes to the page that was last
+  // driven, whose command caused it (or the first page, for one raised while loading).
   #pageError(message) {
     (this.#lastPage ?? this.#openPages[0])?.events.emit('pageerror', new Error(message));
   }
-
-  #lastPage;
 
   async #findPopups() {
     const handles = await this.command(null, 'GET', '/window/handles');
@@ -314,7 +340,8 @@ class WebKitContext extends EventEmitter {
       const popup = new WebKitPage(this, handle);
       this.#openPages.push(popup);
       try {
-        await waitUntil(async () => (await popup.currentUrl()) !== 'about:blank', 'the address of a popup', 5000);
+        const away = async () => (await popup.currentUrl()) !== 'about:blank';
+        await waitUntil(away, 'the address of a popup', 5000);
       } catch {
         // A popup that stays blank is still a popup.
       }
@@ -323,9 +350,8 @@ class WebKitContext extends EventEmitter {
     }
   }
 
-  // Runs one WebDriver command in `page`'s window and `frame` (null for the top document).
-  #queue = Promise.resolve();
-
+  // Runs one WebDriver command in `target`'s window and frame (any window when null), one command
+  // at a time, since switching window or frame is the session's state.
   command(target, method, path, body) {
     const run = async () => {
       if (target) {
@@ -428,7 +454,9 @@ class WebKitFrame extends DomCalls {
     const id = await this.#element(selector);
     const origin = { [ELEMENT]: id };
     await this.#run('POST', '/actions', {
-      actions: [{ type: 'pointer', id: 'mouse', actions: [{ type: 'pointerMove', origin, x: 0, y: 0 }] }],
+      actions: [
+        { type: 'pointer', id: 'mouse', actions: [{ type: 'pointerMove', origin, x: 0, y: 0 }] },
+      ],
     });
   }
 }
@@ -437,6 +465,8 @@ class WebKitPage extends WebKitFrame {
   events = new EventEmitter();
   #scripts = [];
   #frameNames = [];
+  #frames = new Map();
+  #url = 'about:blank';
 
   constructor(context, handle) {
     super(null, undefined);
@@ -467,8 +497,6 @@ class WebKitPage extends WebKitFrame {
     });
   }
 
-  #url = 'about:blank';
-
   // The address last seen; popups learn theirs as they load.
   url() {
     return this.#url;
@@ -482,8 +510,6 @@ class WebKitPage extends WebKitFrame {
   mainFrame() {
     return this;
   }
-
-  #frames = new Map();
 
   frames() {
     return [this, ...this.#frameNames.map((_, i) => this.#frame(i))];
