@@ -231,20 +231,24 @@ export async function launchWebKit() {
   return browser;
 }
 
+// One driver and browser serve every context in turn: a fresh one costs about a second.
 class WebKitBrowser {
   #xvfb;
   #pages = new PageServer();
+  #driver;
   #contexts = new Set();
 
   async start() {
     this.#xvfb = await startXvfb();
     await this.#pages.start();
+    this.#driver = new Driver(this.#pages);
+    await this.#driver.start(this.#xvfb.display);
   }
 
   // The driver and its browser run in UTC, so that is the only time zone a context can have.
   async newContext({ timezoneId = 'UTC' } = {}) {
     if (timezoneId !== 'UTC') throw new Error(`WebKit runs in UTC only, not ${timezoneId}`);
-    const context = new WebKitContext(this.#xvfb.display, this.#pages);
+    const context = new WebKitContext(this.#driver);
     this.#contexts.add(context);
     context.once('closed', () => this.#contexts.delete(context));
     return context;
@@ -252,38 +256,32 @@ class WebKitBrowser {
 
   async close() {
     for (const context of this.#contexts) await context.close();
+    await this.#driver?.close();
     this.#pages.close();
     this.#xvfb?.server.kill();
   }
 }
 
-// A context is a driver and browser of its own; it emits 'page' for each popup.
-class WebKitContext extends EventEmitter {
-  #display;
-  #pages;
-  #driver;
+// WebKitWebDriver, its session and the bridge to its browser. The session's first window stays
+// open and unused, since closing a session's last window ends the session.
+class Driver {
+  pages;
+  context;
+  #process;
   #home;
   #bridge;
   #session;
   #current;
-  #openPages = [];
+  #spare;
   #known = new Set();
   #lastPage;
   #queue = Promise.resolve();
 
-  constructor(display, pages) {
-    super();
-    this.#display = display;
-    this.#pages = pages;
+  constructor(pages) {
+    this.pages = pages;
   }
 
-  get pages() {
-    return this.#pages;
-  }
-
-  // The context's one page; popups come on their own.
-  async newPage() {
-    if (this.#driver) throw new Error('a WebKit context has one page of its own');
+  async start(display) {
     this.#bridge = await Bridge.listen();
     // A free port for the driver: take one and give it back at once.
     const probe = createServer();
@@ -298,12 +296,12 @@ class WebKitContext extends EventEmitter {
       ...process.env,
       ...Object.fromEntries(folders),
       MESA_SHADER_CACHE_DISABLE: 'true',
-      DISPLAY: this.#display,
+      DISPLAY: display,
       WAYLAND_DISPLAY: '',
       GDK_BACKEND: 'x11',
       TZ: 'UTC',
     };
-    this.#driver = spawn(WEBKIT_DRIVER_PATH, [`--port=${driverPort}`], {
+    this.#process = spawn(WEBKIT_DRIVER_PATH, [`--port=${driverPort}`], {
       env,
       stdio: ['ignore', 'ignore', 'inherit'],
     });
@@ -318,35 +316,40 @@ class WebKitContext extends EventEmitter {
     await this.#session.start(this.#bridge.port);
     this.#bridge.on('pageerror', ({ message }) => this.#pageError(message));
     this.#bridge.on('popup', () => this.#findPopups());
-    const handle = await this.#session.value('GET', '/window');
+    this.#current = await this.#session.value('GET', '/window');
+    this.#spare = this.#current;
+    this.#known.add(this.#current);
+  }
+
+  // A new window of its own for `context`, whose popups it then receives.
+  async newWindow(context) {
+    this.context = context;
+    // A new window is opened from a window that is still open.
+    const from = { page: { handle: this.#spare } };
+    const { handle } = await this.command(from, 'POST', '/window/new', { type: 'window' });
     this.#known.add(handle);
-    this.#current = handle;
-    const page = new WebKitPage(this, handle);
-    this.#openPages.push(page);
-    return page;
+    return handle;
+  }
+
+  async closeWindow(handle) {
+    await this.command({ page: { handle } }, 'DELETE', '/window');
+    this.#current = undefined;
   }
 
   // The bridge does not say which window an error came from; it goes to the page that was last
-  // driven, whose command caused it (or the first page, for one raised while loading).
+  // driven, whose command caused it (or the context's first page, for one raised while loading).
   #pageError(message) {
-    (this.#lastPage ?? this.#openPages[0])?.events.emit('pageerror', new Error(message));
+    const page = this.#lastPage?.context === this.context ? this.#lastPage : this.context?.first;
+    page?.events.emit('pageerror', new Error(message));
   }
 
   async #findPopups() {
+    const context = this.context;
     const handles = await this.command(null, 'GET', '/window/handles');
     for (const handle of handles) {
       if (this.#known.has(handle)) continue;
       this.#known.add(handle);
-      const popup = new WebKitPage(this, handle);
-      this.#openPages.push(popup);
-      try {
-        const away = async () => (await popup.currentUrl()) !== 'about:blank';
-        await waitUntil(away, 'the address of a popup', 5000);
-      } catch {
-        // A popup that stays blank is still a popup.
-      }
-      for (const page of this.#openPages) if (page !== popup) page.events.emit('popup', popup);
-      this.emit('page', popup);
+      await context?.adoptPopup(handle);
     }
   }
 
@@ -355,7 +358,7 @@ class WebKitContext extends EventEmitter {
   command(target, method, path, body) {
     const run = async () => {
       if (target) {
-        this.#lastPage = target.page;
+        if (target.page instanceof WebKitPage) this.#lastPage = target.page;
         if (this.#current !== target.page.handle) {
           await this.#session.request('POST', '/window', { handle: target.page.handle });
           this.#current = target.page.handle;
@@ -382,16 +385,84 @@ class WebKitContext extends EventEmitter {
   }
 
   async close() {
-    if (!this.#driver) return;
+    if (!this.#process) return;
     try {
       await this.#session.request('DELETE', '');
     } catch {
       // The browser is ended with its driver below.
     }
     this.#bridge.close();
-    this.#driver.kill();
-    this.#driver = null;
+    this.#process.kill();
+    this.#process = null;
     rmSync(this.#home, { recursive: true, force: true });
+  }
+}
+
+// A context is a window of its own and the popups it opens; it emits 'page' for each popup.
+// Contexts share the browser's storage, which no test here relies on.
+class WebKitContext extends EventEmitter {
+  #driver;
+  #openPages = [];
+  #closed = false;
+
+  constructor(driver) {
+    super();
+    this.#driver = driver;
+  }
+
+  get pages() {
+    return this.#driver.pages;
+  }
+
+  get first() {
+    return this.#openPages[0];
+  }
+
+  // The context's one page; popups come on their own.
+  async newPage() {
+    if (this.#openPages.length) throw new Error('a WebKit context has one page of its own');
+    const page = new WebKitPage(this, await this.#driver.newWindow(this));
+    this.#openPages.push(page);
+    return page;
+  }
+
+  async adoptPopup(handle) {
+    const popup = new WebKitPage(this, handle);
+    this.#openPages.push(popup);
+    try {
+      const away = async () => (await popup.currentUrl()) !== 'about:blank';
+      await waitUntil(away, 'the address of a popup', 5000);
+    } catch {
+      // A popup that stays blank is still a popup.
+    }
+    for (const page of this.#openPages) if (page !== popup) page.events.emit('popup', popup);
+    this.emit('page', popup);
+  }
+
+  command(target, method, path, body) {
+    return this.#driver.command(target, method, path, body);
+  }
+
+  barrier() {
+    return this.#driver.barrier();
+  }
+
+  setScripts(scripts) {
+    return this.#driver.setScripts(scripts);
+  }
+
+  async close() {
+    if (this.#closed) return;
+    this.#closed = true;
+    await this.#driver.barrier();
+    if (this.#driver.context === this) this.#driver.context = null;
+    for (const page of this.#openPages) {
+      try {
+        await this.#driver.closeWindow(page.handle);
+      } catch {
+        // A popup may have closed itself.
+      }
+    }
     this.emit('closed');
   }
 }
@@ -450,12 +521,21 @@ class WebKitFrame extends DomCalls {
     await this.#run('POST', `/element/${id}/click`, {});
   }
 
+  // The driver keeps the pointer where the last window left it, so it first goes to the corner:
+  // a move to where it already is would not be seen as the pointer coming over the element.
   async hover(selector) {
     const id = await this.#element(selector);
     const origin = { [ELEMENT]: id };
     await this.#run('POST', '/actions', {
       actions: [
-        { type: 'pointer', id: 'mouse', actions: [{ type: 'pointerMove', origin, x: 0, y: 0 }] },
+        {
+          type: 'pointer',
+          id: 'mouse',
+          actions: [
+            { type: 'pointerMove', origin: 'viewport', x: 0, y: 0 },
+            { type: 'pointerMove', origin, x: 0, y: 0 },
+          ],
+        },
       ],
     });
   }
