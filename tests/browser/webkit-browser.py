@@ -3,11 +3,18 @@
 # drives over classic WebDriver. The driver cannot add scripts at document start, report page
 # errors or announce popups, so this browser does, over a line-based JSON bridge to the test
 # (a TCP connection to the port given as --bridge):
-#   test -> browser  {"id": n, "scripts": [source, ...]}   scripts run at document start
-#                    {"id": n, "barrier": true}            answered once earlier events are sent
-#   browser -> test  {"id": n}                             the answer to a command
-#                    {"event": "pageerror", "message": m}
-#                    {"event": "popup", "uri": u}
+#   test -> browser  {"id": n, "view": v, "scripts": [source, ...]}  v's scripts at document start
+#                    {"id": n, "barrier": true}           answered once earlier events are sent
+#   browser -> test  {"id": n}                            the answer to a command
+#                    {"event": "window", "view": v}       the driver opened window v
+#                    {"event": "popup", "view": v, "uri": u}          a page of window v opened u
+#                    {"event": "pageerror", "view": v, "message": m, "popup": p, "name": w,
+#                     "href": h}                          an uncaught error
+#                    {"event": "console", "view": v, "message": m, "popup": p, "href": h}
+#                                                         a resource that failed to load
+# A window and the popups it opens are one family: WebKit runs a popup's pages with its
+# opener's user content, so an event names the family's window v and, for a popup (p true),
+# the popup's window name w and address h.
 # Errors are caught in an isolated script world, so the pages never see the bridge.
 import argparse
 import json
@@ -20,17 +27,32 @@ gi.require_version("WebKit2", "4.1")
 from gi.repository import GLib, Gtk, WebKit2  # noqa: E402
 
 BRIDGE_WORLD = "vorrel-bridge"
-# In the isolated world: the page's uncaught errors, as the message of their error event.
+# In the isolated world: the page's uncaught errors, as the message of their error event, with
+# the window they were raised in.
 WATCH_ERRORS = """
-window.addEventListener('error', (event) => {
-  window.webkit.messageHandlers.vorrel.postMessage(String(event.message));
-});
+const report = (message) => {
+  let where = {};
+  try {
+    where = { popup: top.opener !== null, name: top.name, href: top.location.href };
+  } catch {
+    // A frame of another origin cannot see its top window; its error goes to the family's window.
+  }
+  window.webkit.messageHandlers.vorrel.postMessage(JSON.stringify({ message, ...where }));
+};
+window.addEventListener('error', (event) => report(String(event.message)));
 window.addEventListener('unhandledrejection', (event) => {
   const reason = event.reason;
-  window.webkit.messageHandlers.vorrel.postMessage(
-    'Uncaught (in promise) ' + (reason && reason.message !== undefined ? reason.message : reason));
+  report('Uncaught (in promise) ' + (reason && reason.message !== undefined ? reason.message : reason));
 });
 """
+
+
+def user_script(source, world=None):
+    frames = WebKit2.UserContentInjectedFrames.ALL_FRAMES
+    start = WebKit2.UserScriptInjectionTime.START
+    if world is None:
+        return WebKit2.UserScript(source, frames, start, None, None)
+    return WebKit2.UserScript.new_for_world(source, frames, start, world, None, None)
 
 
 class Bridge:
@@ -38,40 +60,31 @@ class Bridge:
         self.sock = socket.create_connection(("127.0.0.1", port))
         self.buffer = b""
         self.views = []
-        self.content = WebKit2.UserContentManager()
-        self.content.register_script_message_handler_in_world("vorrel", BRIDGE_WORLD)
-        self.content.connect("script-message-received::vorrel", self.on_error)
-        self.set_scripts([])
+        self.contents = {}
         GLib.io_add_watch(self.sock.fileno(), GLib.IO_IN | GLib.IO_HUP, self.on_readable)
 
     def send(self, message):
         self.sock.sendall((json.dumps(message) + "\n").encode())
 
-    def on_error(self, _content, value):
-        self.send({"event": "pageerror", "message": value.get_js_value().to_string()})
+    # The user content of a new window `ident`, which its popups share.
+    def new_content(self, ident):
+        content = WebKit2.UserContentManager()
+        content.register_script_message_handler_in_world("vorrel", BRIDGE_WORLD)
+        content.connect("script-message-received::vorrel", self.on_error, ident)
+        self.contents[ident] = content
+        self.set_scripts(ident, [])
+        return content
 
-    def set_scripts(self, sources):
-        self.content.remove_all_scripts()
-        self.content.add_script(
-            WebKit2.UserScript.new_for_world(
-                WATCH_ERRORS,
-                WebKit2.UserContentInjectedFrames.ALL_FRAMES,
-                WebKit2.UserScriptInjectionTime.START,
-                BRIDGE_WORLD,
-                None,
-                None,
-            )
-        )
+    def on_error(self, _content, value, ident):
+        report = json.loads(value.get_js_value().to_string())
+        self.send({"event": "pageerror", "view": ident, **report})
+
+    def set_scripts(self, ident, sources):
+        content = self.contents[ident]
+        content.remove_all_scripts()
+        content.add_script(user_script(WATCH_ERRORS, BRIDGE_WORLD))
         for source in sources:
-            self.content.add_script(
-                WebKit2.UserScript(
-                    source,
-                    WebKit2.UserContentInjectedFrames.ALL_FRAMES,
-                    WebKit2.UserScriptInjectionTime.START,
-                    None,
-                    None,
-                )
-            )
+            content.add_script(user_script(source))
 
     def on_readable(self, _fd, condition):
         chunk = self.sock.recv(1 << 20)
@@ -86,7 +99,7 @@ class Bridge:
 
     def handle(self, command):
         if "scripts" in command:
-            self.set_scripts(command["scripts"])
+            self.set_scripts(command["view"], command["scripts"])
             self.send({"id": command["id"]})
         elif "barrier" in command:
             self.barrier(command["id"])
@@ -111,6 +124,7 @@ class Bridge:
 class Browser:
     def __init__(self, bridge):
         self.bridge = bridge
+        self.next_ident = 1
         # Automation starts only in the default context; the test gives the browser fresh data
         # folders, so nothing is kept from one browser to the next.
         self.context = WebKit2.WebContext.get_default()
@@ -122,7 +136,7 @@ class Browser:
         info.set_name("vorrel-webkit")
         info.set_version(1, 0, 0)
         session.set_application_info(info)
-        session.connect("create-web-view", lambda _session: self.new_view())
+        session.connect("create-web-view", lambda _session: self.new_window())
 
     def settings(self):
         settings = WebKit2.Settings()
@@ -130,29 +144,66 @@ class Browser:
         settings.set_enable_developer_extras(False)
         return settings
 
-    def new_view(self, related=None):
-        properties = {"user_content_manager": self.bridge.content, "settings": self.settings()}
-        # A popup shares its opener's process and automation; only a first view is given both.
-        if related is not None:
-            properties["related_view"] = related
-        else:
-            properties["web_context"] = self.context
-            properties["is_controlled_by_automation"] = True
-        view = WebKit2.WebView(**properties)
-        view.connect("create", self.on_create)
+    def new_window(self):
+        ident = self.next_ident
+        self.next_ident += 1
+        view = WebKit2.WebView(
+            user_content_manager=self.bridge.new_content(ident),
+            settings=self.settings(),
+            web_context=self.context,
+            is_controlled_by_automation=True,
+        )
+        self.show(view, ident, popup=False)
+        self.bridge.send({"event": "window", "view": ident})
+        return view
+
+    # A popup shares its opener's process, automation and user content.
+    def new_popup(self, opener, ident):
+        view = WebKit2.WebView(related_view=opener, settings=self.settings())
+        self.show(view, ident, popup=True)
+        return view
+
+    def show(self, view, ident, popup):
+        view.connect("create", self.on_create, ident)
         view.connect("close", self.on_close)
         view.connect("script-dialog", lambda *_args: False)
+        view.connect("resource-load-started", self.on_resource, ident, popup)
         self.bridge.views.append(view)
         window = Gtk.Window()
         window.set_default_size(1280, 720)
         window.add(view)
         window.show_all()
-        return view
 
-    def on_create(self, view, action):
-        popup = self.new_view(related=view)
-        self.bridge.send({"event": "popup", "uri": action.get_request().get_uri()})
+    def on_create(self, view, action, ident):
+        popup = self.new_popup(view, ident)
+        self.bridge.send({"event": "popup", "view": ident, "uri": action.get_request().get_uri()})
         return popup
+
+    # A resource that fails to load is a console error, as Chromium reports it; a load that was
+    # only cancelled (the page went on elsewhere) is none.
+    def on_resource(self, view, resource, _request, ident, popup):
+        def report(message):
+            self.bridge.send(
+                {
+                    "event": "console",
+                    "view": ident,
+                    "message": f"Failed to load resource: {message} ({resource.get_uri()})",
+                    "popup": popup,
+                    "href": view.get_uri(),
+                }
+            )
+
+        def finished(_resource):
+            response = resource.get_response()
+            if response is not None and response.get_status_code() >= 400:
+                report(f"the server responded with a status of {response.get_status_code()}")
+
+        def failed(_resource, error):
+            if not error.matches(WebKit2.network_error_quark(), WebKit2.NetworkError.CANCELLED):
+                report(error.message)
+
+        resource.connect("finished", finished)
+        resource.connect("failed", failed)
 
     def on_close(self, view):
         if view in self.bridge.views:

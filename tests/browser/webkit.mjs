@@ -144,6 +144,7 @@ class Bridge extends EventEmitter {
 
   #attach(socket) {
     this.#socket = socket;
+    this.ended = new Promise((resolve) => socket.once('close', resolve));
     let buffer = '';
     socket.setEncoding('utf8');
     socket.on('data', (chunk) => {
@@ -255,18 +256,22 @@ class WebKitBrowser {
   }
 
   async close() {
-    for (const context of this.#contexts) await context.close();
-    await this.#driver?.close();
-    this.#pages.close();
-    this.#xvfb?.server.kill();
+    try {
+      for (const context of this.#contexts) await context.close();
+      await this.#driver?.close();
+    } finally {
+      this.#pages.close();
+      this.#xvfb?.server.kill();
+    }
   }
 }
 
 // WebKitWebDriver, its session and the bridge to its browser. The session's first window stays
-// open and unused, since closing a session's last window ends the session.
+// open and unused, since closing a session's last window ends the session. The browser names
+// each window the driver opens by a number of its own, its view, and tells the events of that
+// window and its popups by it.
 class Driver {
   pages;
-  context;
   #process;
   #home;
   #bridge;
@@ -274,7 +279,9 @@ class Driver {
   #current;
   #spare;
   #known = new Set();
-  #lastPage;
+  #lastView;
+  #windows = new Map(); // view -> the context's first page
+  #early = new Map(); // view -> events that came before their page was known
   #queue = Promise.resolve();
 
   constructor(pages) {
@@ -313,22 +320,43 @@ class Driver {
         return false;
       }
     }, 'WebKitWebDriver');
+    this.#bridge.on('window', ({ view }) => {
+      this.#lastView = view;
+    });
+    this.#bridge.on('pageerror', (report) => this.#route(report, 'pageerror', new Error(report.message)));
+    this.#bridge.on('console', (report) => {
+      const message = { type: () => 'error', text: () => report.message };
+      this.#route(report, 'console', message);
+    });
+    this.#bridge.on('popup', ({ view }) => this.#findPopups(view));
     await this.#session.start(this.#bridge.port);
-    this.#bridge.on('pageerror', ({ message }) => this.#pageError(message));
-    this.#bridge.on('popup', () => this.#findPopups());
     this.#current = await this.#session.value('GET', '/window');
     this.#spare = this.#current;
     this.#known.add(this.#current);
   }
 
-  // A new window of its own for `context`, whose popups it then receives.
-  async newWindow(context) {
-    this.context = context;
+  // A new window, with the browser's view of it. Only this opens windows, one at a time, so the
+  // view the browser announced last is this window's.
+  async newWindow() {
     // A new window is opened from a window that is still open.
     const from = { page: { handle: this.#spare } };
     const { handle } = await this.command(from, 'POST', '/window/new', { type: 'window' });
+    await this.barrier();
     this.#known.add(handle);
-    return handle;
+    return { handle, view: this.#lastView };
+  }
+
+  // `page` is the first page of `view`'s family; the events that came before it are its now.
+  adoptWindow(view, page) {
+    this.#windows.set(view, page);
+    const early = this.#early.get(view) ?? [];
+    this.#early.delete(view);
+    for (const [report, event, value] of early) this.#route(report, event, value);
+  }
+
+  forgetWindow(view) {
+    this.#windows.delete(view);
+    this.#early.delete(view);
   }
 
   async closeWindow(handle) {
@@ -336,21 +364,35 @@ class Driver {
     this.#current = undefined;
   }
 
-  // The bridge does not say which window an error came from; it goes to the page that was last
-  // driven, whose command caused it (or the context's first page, for one raised while loading).
-  #pageError(message) {
-    const page = this.#lastPage?.context === this.context ? this.#lastPage : this.context?.first;
-    page?.events.emit('pageerror', new Error(message));
+  // An event goes to the page it happened in: the family's first page, or the popup it names.
+  // One that comes before that page is known waits for it.
+  #route(report, event, value) {
+    const first = this.#windows.get(report.view);
+    const page = report.popup ? first?.context.popupFor(report) : first;
+    if (page) {
+      page.events.emit(event, value);
+    } else {
+      if (!this.#early.has(report.view)) this.#early.set(report.view, []);
+      this.#early.get(report.view).push([report, event, value]);
+    }
   }
 
-  async #findPopups() {
-    const context = this.context;
+  // The early events of a family, once one of its popups has been adopted.
+  #retry(view) {
+    const early = this.#early.get(view) ?? [];
+    this.#early.delete(view);
+    for (const [report, event, value] of early) this.#route(report, event, value);
+  }
+
+  async #findPopups(view) {
+    const context = this.#windows.get(view)?.context;
     const handles = await this.command(null, 'GET', '/window/handles');
     for (const handle of handles) {
       if (this.#known.has(handle)) continue;
       this.#known.add(handle);
       await context?.adoptPopup(handle);
     }
+    this.#retry(view);
   }
 
   // Runs one WebDriver command in `target`'s window and frame (any window when null), one command
@@ -358,7 +400,6 @@ class Driver {
   command(target, method, path, body) {
     const run = async () => {
       if (target) {
-        if (target.page instanceof WebKitPage) this.#lastPage = target.page;
         if (this.#current !== target.page.handle) {
           await this.#session.request('POST', '/window', { handle: target.page.handle });
           this.#current = target.page.handle;
@@ -380,8 +421,8 @@ class Driver {
     return this.#bridge.call({ barrier: true });
   }
 
-  setScripts(scripts) {
-    return this.#bridge.call({ scripts });
+  setScripts(view, scripts) {
+    return this.#bridge.call({ view, scripts });
   }
 
   async close() {
@@ -391,10 +432,18 @@ class Driver {
     } catch {
       // The browser is ended with its driver below.
     }
+    // The browser ends with its session; its web processes may still be writing their caches
+    // for a moment after, hence the retries.
+    await Promise.race([this.#bridge.ended, sleep(5000)]);
     this.#bridge.close();
-    this.#process.kill();
+    const driver = this.#process;
+    if (driver.exitCode === null && driver.signalCode === null) {
+      const driverEnded = new Promise((resolve) => driver.once('exit', resolve));
+      driver.kill();
+      await driverEnded;
+    }
     this.#process = null;
-    rmSync(this.#home, { recursive: true, force: true });
+    rmSync(this.#home, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
   }
 }
 
@@ -421,9 +470,20 @@ class WebKitContext extends EventEmitter {
   // The context's one page; popups come on their own.
   async newPage() {
     if (this.#openPages.length) throw new Error('a WebKit context has one page of its own');
-    const page = new WebKitPage(this, await this.#driver.newWindow(this));
+    const { handle, view } = await this.#driver.newWindow();
+    const page = new WebKitPage(this, handle);
+    this.view = view;
     this.#openPages.push(page);
+    this.#driver.adoptWindow(view, page);
     return page;
+  }
+
+  // The popup an event names by its window's name, or else its address; a popup not yet adopted
+  // is none, and its events wait.
+  popupFor({ name, href }) {
+    const popups = this.#openPages.slice(1);
+    const named = name ? popups.find((popup) => popup.windowName === name) : undefined;
+    return named ?? popups.find((popup) => popup.url() === href);
   }
 
   async adoptPopup(handle) {
@@ -432,8 +492,9 @@ class WebKitContext extends EventEmitter {
     try {
       const away = async () => (await popup.currentUrl()) !== 'about:blank';
       await waitUntil(away, 'the address of a popup', 5000);
+      popup.windowName = await popup.evaluate(() => window.name);
     } catch {
-      // A popup that stays blank is still a popup.
+      // A popup that stays blank, or has closed itself, is still a popup.
     }
     for (const page of this.#openPages) if (page !== popup) page.events.emit('popup', popup);
     this.emit('page', popup);
@@ -448,14 +509,14 @@ class WebKitContext extends EventEmitter {
   }
 
   setScripts(scripts) {
-    return this.#driver.setScripts(scripts);
+    return this.#driver.setScripts(this.view, scripts);
   }
 
   async close() {
     if (this.#closed) return;
     this.#closed = true;
     await this.#driver.barrier();
-    if (this.#driver.context === this) this.#driver.context = null;
+    this.#driver.forgetWindow(this.view);
     for (const page of this.#openPages) {
       try {
         await this.#driver.closeWindow(page.handle);
