@@ -42,7 +42,8 @@ const report = (message) => {
 window.addEventListener('error', (event) => report(String(event.message)));
 window.addEventListener('unhandledrejection', (event) => {
   const reason = event.reason;
-  report('Uncaught (in promise) ' + (reason && reason.message !== undefined ? reason.message : reason));
+  const text = reason && reason.message !== undefined ? reason.message : reason;
+  report('Uncaught (in promise) ' + text);
 });
 """
 

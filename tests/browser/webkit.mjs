@@ -323,7 +323,9 @@ class Driver {
     this.#bridge.on('window', ({ view }) => {
       this.#lastView = view;
     });
-    this.#bridge.on('pageerror', (report) => this.#route(report, 'pageerror', new Error(report.message)));
+    this.#bridge.on('pageerror', (report) => {
+      this.#route(report, 'pageerror', new Error(report.message));
+    });
     this.#bridge.on('console', (report) => {
       const message = { type: () => 'error', text: () => report.message };
       this.#route(report, 'console', message);
