@@ -120,6 +120,8 @@ class PageServer {
   }
 
   close() {
+    // Idle keep-alive connections would hold the test's process for five seconds more.
+    this.#server?.closeAllConnections();
     this.#server?.close();
   }
 }
@@ -436,7 +438,8 @@ class Driver {
     }
     // The browser ends with its session; its web processes may still be writing their caches
     // for a moment after, hence the retries.
-    await Promise.race([this.#bridge.ended, sleep(5000)]);
+    const giveUp = new Promise((resolve) => setTimeout(resolve, 5000).unref());
+    await Promise.race([this.#bridge.ended, giveUp]);
     this.#bridge.close();
     const driver = this.#process;
     if (driver.exitCode === null && driver.signalCode === null) {
