@@ -12,6 +12,7 @@ packages=(
     dbus dbus-bin dbus-daemon
     fonts-dejavu-core fonts-liberation2
     chromium firefox-esr
+    webkit2gtk-driver gir1.2-webkit2-4.1  # WebKit: its classic WebDriver and the GTK web view our small test browser is built on
     xvfb xclip procps
     gedit xdotool
     neovim python3-msgpack python3-gi tmux  # the Neovim host, its bridge and its by-hand check

@@ -13,8 +13,9 @@ const WARNING =
   ' ( The buttons would be animated for starters!)';
 const ALL_IMAGES = ['n1.gif', 'n2.gif', 'n3.gif', 'o1.gif', 'o2.gif', 'o3.gif'];
 const NO_IMAGES = [null, null, null, null, null, null];
-// Reading `src` of a missing image, in Chromium's words or in Firefox's.
-const SWAP_FAILS = /reading 'src'|can't access property "src"/;
+// Reading `src` of a missing image, in Chromium's words, Firefox's or WebKit's.
+const SWAP_FAILS =
+  /reading 'src'|can't access property "src"|undefined is not an object \(evaluating 'menuimg\[img\]\.src'\)/;
 
 // What each browser meets. A document preloads and swaps everywhere but in IE 2.0, which it
 // warns. A page also leaves IE 3.0 and every 2.0 browser without preloaded images, but its swap

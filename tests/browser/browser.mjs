@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: MIT
 // The browser of the browser tests: Debian's own Chromium through playwright-core, or, with
-// VORREL_BROWSER=firefox, Debian's Firefox ESR behind the same calls (firefox.mjs). Pages always
+// VORREL_BROWSER=firefox, Debian's Firefox ESR behind the same calls (firefox.mjs), or with
+// VORREL_BROWSER=webkit, WebKitGTK through WebKitWebDriver (webkit.mjs). Pages always
 // start with a paused clock, so that a test moves time itself and every timer fires exactly when
 // the test says.
 
 import { chromium } from 'playwright-core';
 import { pathToFileURL } from 'node:url';
 import { launchFirefox } from './firefox.mjs';
+import { launchWebKit } from './webkit.mjs';
 
-const ENGINES = { chromium: 'Chromium', firefox: 'Firefox' };
+const ENGINES = { chromium: 'Chromium', firefox: 'Firefox', webkit: 'WebKit' };
 const engine = process.env.VORREL_BROWSER || 'chromium';
-if (!ENGINES[engine]) throw new Error(`VORREL_BROWSER must be chromium or firefox, not ${engine}`);
+if (!ENGINES[engine]) throw new Error(`VORREL_BROWSER must be chromium, firefox or webkit, not ${engine}`);
 // The engine's name, for test titles.
 export const ENGINE = ENGINES[engine];
 
@@ -29,6 +31,7 @@ export const CHROMIUM_ARGS = [
 // Fails (never skips) when the browser cannot start.
 export async function launchBrowser() {
   if (engine === 'firefox') return launchFirefox();
+  if (engine === 'webkit') return launchWebKit();
   return chromium.launch({ executablePath: CHROMIUM_PATH, args: CHROMIUM_ARGS });
 }
 

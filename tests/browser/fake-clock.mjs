@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The paused clock of a Firefox page: @sinonjs/fake-timers, run as a preload script in every
+// The paused clock of a Firefox or WebKit page: @sinonjs/fake-timers, run as a preload script in every
 // document before the document's own scripts, with the clock standing still until the test
-// ticks it. Chromium has this built in (page.clock); Firefox has not.
+// ticks it. Chromium has this built in (page.clock); Firefox and WebKit have not.
 
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -30,7 +30,9 @@ const FAKED = [
 // as global code, and an error thrown by a timer is the page's uncaught error; fake-timers refuses
 // text and lets the error escape from tick(), which would end the test's tick instead of showing
 // up as the page's error. Both are put right here.
-function installClock(FakeTimers, now, toFake) {
+function installClock(FakeTimers, now, faked) {
+  // Only what the engine has: WebKit has no requestIdleCallback.
+  const toFake = faked.filter((name) => name in globalThis);
   const clock = FakeTimers.install({ now, toFake, shouldAdvanceTime: false });
   const asFunction = (handler) => {
     const run = typeof handler === 'function' ? handler : () => (0, eval)(String(handler));
