@@ -75,3 +75,35 @@ export function tickClock(ms) {
   window.__vorrelClock.tick(ms);
   return true;
 }
+
+// Playwright's page.clock as the tests use it: install, then pauseAt before the page loads, then
+// runFor. Every document of the page starts at the paused time. `page` is an adapter's page, with
+// url(), frames(), mainFrame() and addPreloadScript().
+export class PausedClock {
+  #page;
+  #installed = false;
+
+  constructor(page) {
+    this.#page = page;
+  }
+
+  async install() {
+    this.#installed = true;
+  }
+
+  async pauseAt(time) {
+    if (!this.#installed) throw new Error('install the clock before pausing it');
+    if (this.#page.url() !== 'about:blank') throw new Error('pause the clock before loading');
+    await this.#page.addPreloadScript(clockPreload(new Date(time).getTime()));
+  }
+
+  // Every frame's clock ticks on by `ms`; the main document must have one.
+  async runFor(ms) {
+    for (const frame of this.#page.frames()) {
+      const ticked = await frame.evaluate(tickClock, ms);
+      if (!ticked && frame === this.#page.mainFrame()) {
+        throw new Error('the page has no clock: install it before loading the page');
+      }
+    }
+  }
+}

@@ -5,25 +5,10 @@
 import { EventEmitter } from 'node:events';
 import puppeteer from 'puppeteer-core';
 import { DomCalls } from './dom-calls.mjs';
-import { clockPreload, tickClock } from './fake-clock.mjs';
+import { PausedClock } from './fake-clock.mjs';
+import { waitForEmitted, waitUntil } from './waits.mjs';
 
 export const FIREFOX_PATH = '/usr/bin/firefox-esr';
-const TIMEOUT_MS = 30_000;
-const POLL_MS = 20;
-
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-
-// Polls `probe` with real time until it returns something truthy; `what` names the wait.
-async function waitUntil(probe, what, timeoutMs = TIMEOUT_MS) {
-  const deadline = Date.now() + timeoutMs;
-  for (;;) {
-    const found = await probe();
-    if (found) return found;
-    if (Date.now() > deadline) throw new Error(`waited ${timeoutMs} ms in vain for ${what}`);
-    await sleep(POLL_MS);
-  }
-}
-
 // Fails (never skips) when the browser cannot start. Time zone and window size are Playwright's.
 export async function launchFirefox() {
   const browser = await puppeteer.launch({
@@ -124,7 +109,7 @@ class FirefoxPage extends FirefoxFrame {
     super(page.mainFrame());
     this.#page = page;
     this.#context = context;
-    this.clock = new FirefoxClock(this);
+    this.clock = new PausedClock(this);
     page.on('popup', (popup) => this.#announcePopup(popup));
   }
 
@@ -136,20 +121,8 @@ class FirefoxPage extends FirefoxFrame {
     return this;
   }
 
-  waitForEvent(event, predicate = () => true) {
-    return new Promise((resolve, reject) => {
-      const timer = setTimeout(() => {
-        this.#events.off(event, listener);
-        reject(new Error(`timed out waiting for ${event}`));
-      }, TIMEOUT_MS);
-      const listener = (value) => {
-        if (!predicate(value)) return;
-        clearTimeout(timer);
-        this.#events.off(event, listener);
-        resolve(value);
-      };
-      this.#events.on(event, listener);
-    });
+  waitForEvent(event, predicate) {
+    return waitForEmitted(this.#events, event, predicate);
   }
 
   // A popup starts on about:blank; it is announced once it has its own address, so that a
@@ -230,40 +203,5 @@ class FirefoxPage extends FirefoxFrame {
     const matches = (url) => (typeof pattern === 'string' ? url === pattern : pattern.test(url));
     await waitUntil(() => matches(this.#page.url()), `an address matching ${pattern}`);
     await this.waitForLoadState();
-  }
-
-  // Every frame's clock ticks on by `ms`; the main document must have one.
-  async tickFrames(ms) {
-    for (const frame of this.#page.frames()) {
-      const ticked = await frame.evaluate(tickClock, ms);
-      if (!ticked && frame === this.#page.mainFrame()) {
-        throw new Error('the page has no clock: install it before loading the page');
-      }
-    }
-  }
-}
-
-// Playwright's page.clock as the tests use it: install, then pauseAt before the page loads, then
-// runFor. Every document of the page starts at the paused time.
-class FirefoxClock {
-  #page;
-  #installed = false;
-
-  constructor(page) {
-    this.#page = page;
-  }
-
-  async install() {
-    this.#installed = true;
-  }
-
-  async pauseAt(time) {
-    if (!this.#installed) throw new Error('install the clock before pausing it');
-    if (this.#page.url() !== 'about:blank') throw new Error('pause the clock before loading');
-    await this.#page.addPreloadScript(clockPreload(new Date(time).getTime()));
-  }
-
-  async runFor(ms) {
-    await this.#page.tickFrames(ms);
   }
 }

@@ -8,21 +8,23 @@
 
 import { spawn } from 'node:child_process';
 import { EventEmitter } from 'node:events';
-import { accessSync, constants, createReadStream, mkdtempSync, rmSync, statSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { accessSync, constants, mkdtempSync, rmSync } from 'node:fs';
 import { createServer } from 'node:http';
-import { createServer as createTcpServer } from 'node:net';
-import { dirname, extname, join, resolve } from 'node:path';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { clockPreload, tickClock } from './fake-clock.mjs';
 import { DomCalls } from './dom-calls.mjs';
+import { PausedClock } from './fake-clock.mjs';
+import { listen, PageServer } from './page-server.mjs';
+import { Session } from './webdriver-session.mjs';
+import { Bridge } from './webkit-bridge.mjs';
+import { waitForEmitted, waitUntil } from './waits.mjs';
+import { startXvfb } from './xvfb.mjs';
 
 export const WEBKIT_DRIVER_PATH = '/usr/bin/WebKitWebDriver';
 // Debian's own Python, which has gi; another python3 first on PATH may not.
 export const PYTHON_PATH = '/usr/bin/python3';
 const BROWSER_SCRIPT = fileURLToPath(new URL('./webkit-browser.py', import.meta.url));
-const TIMEOUT_MS = 30_000;
-const POLL_MS = 20;
 const ELEMENT = 'element-6066-11e4-a52e-4f735466cecf';
 const FRAME_ELEMENTS = 'iframe, frame';
 const UNDEFINED_MARK = '\u0000undefined';
@@ -37,189 +39,6 @@ function restoreUndefined(value) {
   return value;
 }
 
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-
-async function waitUntil(probe, what, timeoutMs = TIMEOUT_MS) {
-  const deadline = Date.now() + timeoutMs;
-  for (;;) {
-    const found = await probe();
-    if (found) return found;
-    if (Date.now() > deadline) throw new Error(`waited ${timeoutMs} ms in vain for ${what}`);
-    await sleep(POLL_MS);
-  }
-}
-
-// Resolves with the first line a child writes on standard output, as Xvfb -displayfd does.
-function firstLine(child, what) {
-  return new Promise((resolve, reject) => {
-    let text = '';
-    child.stdout.on('data', (chunk) => {
-      text += chunk;
-      if (text.includes('\n')) resolve(text.split('\n')[0].trim());
-    });
-    child.once('error', reject);
-    child.once('exit', (code) => reject(new Error(`${what} ended (${code}) before it was ready`)));
-  });
-}
-
-// An X server of the browser's own, on the first free display, as the editor tests start theirs.
-async function startXvfb() {
-  const args = ['-displayfd', '1', '-nolisten', 'tcp', '-screen', '0', '1280x1024x24'];
-  const server = spawn('Xvfb', args, { stdio: ['ignore', 'pipe', 'ignore'] });
-  return { server, display: `:${await firstLine(server, 'Xvfb')}` };
-}
-
-function listen(server) {
-  return new Promise((resolve) => {
-    server.listen(0, '127.0.0.1', () => resolve(server.address().port));
-  });
-}
-
-const TYPES = {
-  '.html': 'text/html',
-  '.htm': 'text/html',
-  '.gif': 'image/gif',
-  '.js': 'text/javascript',
-};
-
-// Serves read-only the folders of the file: pages a test has loaded, and nothing else.
-class PageServer {
-  #server;
-  #folders = new Set();
-  #port;
-
-  async start() {
-    this.#server = createServer((request, response) => this.#serve(request, response));
-    this.#port = await listen(this.#server);
-  }
-
-  #serve(request, response) {
-    const path = resolve(decodeURIComponent(new URL(request.url, 'http://host').pathname));
-    const allowed = [...this.#folders].some((folder) => path.startsWith(folder + '/'));
-    let isFile = false;
-    try {
-      isFile = allowed && request.method === 'GET' && statSync(path).isFile();
-    } catch {
-      isFile = false;
-    }
-    if (!isFile) {
-      response.writeHead(404).end();
-      return;
-    }
-    const type = TYPES[extname(path).toLowerCase()] ?? 'application/octet-stream';
-    response.writeHead(200, { 'content-type': type, 'cache-control': 'no-store' });
-    createReadStream(path).pipe(response);
-  }
-
-  // The address that serves `url`; other than file: addresses pass unchanged.
-  address(url) {
-    if (!url.startsWith('file:')) return url;
-    const path = fileURLToPath(url);
-    this.#folders.add(dirname(path));
-    return `http://127.0.0.1:${this.#port}${encodeURI(path)}`;
-  }
-
-  close() {
-    // Idle keep-alive connections would hold the test's process for five seconds more.
-    this.#server?.closeAllConnections();
-    this.#server?.close();
-  }
-}
-
-// The line-based JSON connection to webkit-browser.py.
-class Bridge extends EventEmitter {
-  #socket;
-  #next = 1;
-  #answers = new Map();
-
-  static async listen() {
-    const bridge = new Bridge();
-    bridge.connected = new Promise((resolve) => {
-      bridge.server = createTcpServer((socket) => {
-        bridge.#attach(socket);
-        resolve();
-      });
-    });
-    bridge.port = await listen(bridge.server);
-    return bridge;
-  }
-
-  #attach(socket) {
-    this.#socket = socket;
-    this.ended = new Promise((resolve) => socket.once('close', resolve));
-    let buffer = '';
-    socket.setEncoding('utf8');
-    socket.on('data', (chunk) => {
-      buffer += chunk;
-      for (let end = buffer.indexOf('\n'); end >= 0; end = buffer.indexOf('\n')) {
-        const message = JSON.parse(buffer.slice(0, end));
-        buffer = buffer.slice(end + 1);
-        if (message.event) this.emit(message.event, message);
-        else this.#answers.get(message.id)?.(message);
-      }
-    });
-  }
-
-  async call(command) {
-    await this.connected;
-    const id = this.#next++;
-    const answered = new Promise((resolve) => this.#answers.set(id, resolve));
-    this.#socket.write(JSON.stringify({ id, ...command }) + '\n');
-    await answered;
-    this.#answers.delete(id);
-  }
-
-  close() {
-    this.#socket?.destroy();
-    this.server?.close();
-  }
-}
-
-// One WebKitWebDriver and its browser: one WebDriver session.
-class Session {
-  #base;
-
-  constructor(port) {
-    this.#base = `http://127.0.0.1:${port}`;
-  }
-
-  async start(bridgePort) {
-    const { value } = await this.request('POST', '/session', {
-      capabilities: {
-        alwaysMatch: {
-          'webkitgtk:browserOptions': {
-            binary: PYTHON_PATH,
-            args: [BROWSER_SCRIPT, '--bridge', String(bridgePort)],
-          },
-          // No driver time-out for scripts: the driver would time them with the page's own
-          // setTimeout, which the paused clock holds. Each request is limited here instead.
-          timeouts: { script: null, pageLoad: TIMEOUT_MS, implicit: 0 },
-        },
-      },
-    });
-    this.#base += `/session/${value.sessionId}`;
-  }
-
-  async request(method, path, body) {
-    const response = await fetch(this.#base + path, {
-      method,
-      headers: body === undefined ? {} : { 'content-type': 'application/json' },
-      body: body === undefined ? undefined : JSON.stringify(body),
-      signal: AbortSignal.timeout(TIMEOUT_MS),
-    });
-    const answer = await response.json();
-    if (!response.ok) {
-      const { error, message } = answer.value ?? {};
-      throw new Error(`${error}: ${message}`);
-    }
-    return answer;
-  }
-
-  async value(method, path, body) {
-    return (await this.request(method, path, body)).value;
-  }
-}
-
 // Fails (never skips) when the driver, Debian's Python or its gi cannot start the browser.
 export async function launchWebKit() {
   for (const program of [WEBKIT_DRIVER_PATH, PYTHON_PATH]) {
@@ -230,7 +49,13 @@ export async function launchWebKit() {
     }
   }
   const browser = new WebKitBrowser();
-  await browser.start();
+  try {
+    await browser.start();
+  } catch (error) {
+    // What did start must not outlive the failure, or it would hold the test's process.
+    await browser.close();
+    throw error;
+  }
   return browser;
 }
 
@@ -316,6 +141,10 @@ class Driver {
     });
     this.#session = new Session(driverPort);
     await waitUntil(async () => {
+      const { exitCode, signalCode } = this.#process;
+      if (exitCode !== null || signalCode !== null) {
+        throw new Error(`WebKitWebDriver ended (${exitCode ?? signalCode}) before it was ready`);
+      }
       try {
         return (await this.#session.request('GET', '/status')).value.ready;
       } catch {
@@ -333,7 +162,10 @@ class Driver {
       this.#route(report, 'console', message);
     });
     this.#bridge.on('popup', ({ view }) => this.#findPopups(view));
-    await this.#session.start(this.#bridge.port);
+    await this.#session.start({
+      binary: PYTHON_PATH,
+      args: [BROWSER_SCRIPT, '--bridge', String(this.#bridge.port)],
+    });
     this.#current = await this.#session.value('GET', '/window');
     this.#spare = this.#current;
     this.#known.add(this.#current);
@@ -619,7 +451,7 @@ class WebKitPage extends WebKitFrame {
     this.page = this;
     this.context = context;
     this.handle = handle;
-    this.clock = new WebKitClock(this);
+    this.clock = new PausedClock(this);
   }
 
   on(event, listener) {
@@ -627,20 +459,8 @@ class WebKitPage extends WebKitFrame {
     return this;
   }
 
-  waitForEvent(event, predicate = () => true) {
-    return new Promise((resolve, reject) => {
-      const timer = setTimeout(() => {
-        this.events.off(event, listener);
-        reject(new Error(`timed out waiting for ${event}`));
-      }, TIMEOUT_MS);
-      const listener = (value) => {
-        if (!predicate(value)) return;
-        clearTimeout(timer);
-        this.events.off(event, listener);
-        resolve(value);
-      };
-      this.events.on(event, listener);
-    });
+  waitForEvent(event, predicate) {
+    return waitForEmitted(this.events, event, predicate);
   }
 
   // The address last seen; popups learn theirs as they load.
@@ -707,39 +527,4 @@ class WebKitPage extends WebKitFrame {
     await waitUntil(async () => matches(await this.currentUrl()), `an address matching ${pattern}`);
     await this.waitForLoadState();
   }
-
-  // Every frame's clock ticks on by `ms`; the main document must have one.
-  async tickFrames(ms) {
-    for (const frame of this.frames()) {
-      const ticked = await frame.evaluate(tickClock, ms);
-      if (!ticked && frame === this) {
-        throw new Error('the page has no clock: install it before loading the page');
-      }
-    }
-  }
 }
-
-// Playwright's page.clock as the tests use it, as in Firefox (firefox.mjs).
-class WebKitClock {
-  #page;
-  #installed = false;
-
-  constructor(page) {
-    this.#page = page;
-  }
-
-  async install() {
-    this.#installed = true;
-  }
-
-  async pauseAt(time) {
-    if (!this.#installed) throw new Error('install the clock before pausing it');
-    if (this.#page.url() !== 'about:blank') throw new Error('pause the clock before loading');
-    this.#page.addPreloadScript(clockPreload(new Date(time).getTime()));
-  }
-
-  async runFor(ms) {
-    await this.#page.tickFrames(ms);
-  }
-}
-
