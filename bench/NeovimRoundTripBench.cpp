@@ -5,62 +5,15 @@
 // bus:
 //   tests/run-on-private-bus.sh build/bench/neovim_round_trip_bench
 
+#include "HostRoundTrip.h"
 #include "support/NeovimSession.h"
 
 #include <QCoreApplication>
-#include <QDBusMessage>
-#include <QElapsedTimer>
-#include <QTemporaryDir>
+#include <QDir>
 
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
-namespace {
-
-constexpr int kPuts = 20;
-
-QDBusMessage callHost(const QString& method, const QVariantList& args = {}) {
-    QDBusMessage message = QDBusMessage::createMethodCall("Wexdor4.Plugin", "/Wexdor4/Plugin",
-                                                          "Wexdor4.Plugin", method);
-    message.setArguments(args);
-    return QDBusConnection::sessionBus().call(message, QDBus::Block, 120000);
-}
-
-struct Timing {
-    double median = 0;
-    double best = 0;
-    double worst = 0;
-};
-
-// kPuts calls of `method` on the page open in Neovim, one after the other.
-bool timePuts(const QString& method, const QString& text, Timing& timing) {
-    std::vector<double> times;
-    for (int i = 0; i < kPuts; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        const QDBusMessage reply = callHost(method, {text.arg(i)});
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-        if (reply.type() != QDBusMessage::ReplyMessage) {
-            std::fprintf(stderr, "%s failed: %s\n", qPrintable(method),
-                         qPrintable(reply.errorMessage()));
-            return false;
-        }
-    }
-    std::sort(times.begin(), times.end());
-    timing = {times[times.size() / 2], times.front(), times.back()};
-    return true;
-}
-
-QByteArray page(int paragraphs) {
-    QByteArray html = "<!DOCTYPE html>\n<html>\n<head>\n<title>Bench</title>\n</head>\n<body>\n";
-    for (int i = 0; i < paragraphs; ++i)
-        html += "<p>A paragraph of the page, long enough to be like one, number " +
-                QByteArray::number(i) + ".</p>\n";
-    return html + "</body>\n</html>\n";
-}
-
-} // namespace
+using namespace vorrel::bench;
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -74,11 +27,9 @@ int main(int argc, char** argv) {
     QTemporaryDir site;
     for (const int paragraphs : {10, 1400}) {
         const QByteArray html = page(paragraphs);
-        const QString path = site.filePath(QStringLiteral("page%1.html").arg(paragraphs));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(html) != html.size())
+        const QString path = writePage(site, html, paragraphs);
+        if (path.isEmpty())
             return 1;
-        file.close();
         const QString scratch = site.filePath(QStringLiteral("nvim%1").arg(paragraphs));
         QDir().mkpath(scratch);
         vorrel::test::NeovimSession nvim;
@@ -96,10 +47,7 @@ int main(int argc, char** argv) {
             Timing timing;
             if (!timePuts(QString::fromLatin1(method), QString::fromLatin1(text), timing))
                 return 1;
-            std::printf("%s round trip on a %.1f KB page, %d puts: median %.1f ms, best %.1f ms, "
-                        "worst %.1f ms\n",
-                        method, double(html.size()) / 1024, kPuts, timing.median, timing.best,
-                        timing.worst);
+            printTiming(method, html, timing);
         }
     }
     return 0;

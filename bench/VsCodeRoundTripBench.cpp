@@ -5,59 +5,16 @@
 // private bus once `make test` has installed code-server:
 //   tests/run-on-private-bus.sh build/bench/vscode_round_trip_bench
 
+#include "HostRoundTrip.h"
 #include "support/VsCodeWorkbench.h"
 
 #include <QCoreApplication>
-#include <QDBusMessage>
-#include <QElapsedTimer>
 
-#include <algorithm>
 #include <cstdio>
-#include <vector>
+
+using namespace vorrel::bench;
 
 namespace {
-
-constexpr int kPuts = 20;
-
-QDBusMessage callHost(const QString& method, const QVariantList& args = {}) {
-    QDBusMessage message = QDBusMessage::createMethodCall("Wexdor4.Plugin", "/Wexdor4/Plugin",
-                                                          "Wexdor4.Plugin", method);
-    message.setArguments(args);
-    return QDBusConnection::sessionBus().call(message, QDBus::Block, 120000);
-}
-
-struct Timing {
-    double median = 0;
-    double best = 0;
-    double worst = 0;
-};
-
-// kPuts puts at the end of the body of the page open in VS Code, one after the other.
-bool timePuts(Timing& timing) {
-    std::vector<double> times;
-    for (int i = 0; i < kPuts; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        const QDBusMessage reply =
-            callHost("puttextbody", {QStringLiteral("<p>put %1</p>\n").arg(i)});
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-        if (reply.type() != QDBusMessage::ReplyMessage) {
-            std::fprintf(stderr, "puttextbody failed: %s\n", qPrintable(reply.errorMessage()));
-            return false;
-        }
-    }
-    std::sort(times.begin(), times.end());
-    timing = {times[times.size() / 2], times.front(), times.back()};
-    return true;
-}
-
-QByteArray page(int paragraphs) {
-    QByteArray html = "<!DOCTYPE html>\n<html>\n<head>\n<title>Bench</title>\n</head>\n<body>\n";
-    for (int i = 0; i < paragraphs; ++i)
-        html += "<p>A paragraph of the page, long enough to be like one, number " +
-                QByteArray::number(i) + ".</p>\n";
-    return html + "</body>\n</html>\n";
-}
 
 void defaultSetting(const char* name, const char* value) {
     if (qEnvironmentVariableIsEmpty(name))
@@ -90,11 +47,9 @@ int main(int argc, char** argv) {
     QTemporaryDir site;
     for (const int paragraphs : {10, 1400}) {
         const QByteArray html = page(paragraphs);
-        const QString path = site.filePath(QStringLiteral("page%1.html").arg(paragraphs));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(html) != html.size())
+        const QString path = writePage(site, html, paragraphs);
+        if (path.isEmpty())
             return 1;
-        file.close();
         if (!vscode.closeAll() || !vscode.open(path)) {
             std::fprintf(stderr, "%s\n", qPrintable(vscode.failure));
             return 1;
@@ -108,11 +63,9 @@ int main(int argc, char** argv) {
                 30000))
             return 1;
         Timing timing;
-        if (!timePuts(timing))
+        if (!timePuts(QStringLiteral("puttextbody"), QStringLiteral("<p>put %1</p>\n"), timing))
             return 1;
-        std::printf("puttextbody round trip on a %.1f KB page, %d puts: median %.1f ms, "
-                    "best %.1f ms, worst %.1f ms\n",
-                    double(html.size()) / 1024, kPuts, timing.median, timing.best, timing.worst);
+        printTiming("puttextbody", html, timing);
     }
     return 0;
 }

@@ -185,9 +185,7 @@ class Driver {
   // `page` is the first page of `view`'s family; the events that came before it are its now.
   adoptWindow(view, page) {
     this.#windows.set(view, page);
-    const early = this.#early.get(view) ?? [];
-    this.#early.delete(view);
-    for (const [report, event, value] of early) this.#route(report, event, value);
+    this.#retry(view);
   }
 
   forgetWindow(view) {
@@ -213,7 +211,7 @@ class Driver {
     }
   }
 
-  // The early events of a family, once one of its popups has been adopted.
+  // The early events of a family, once its first page or one of its popups is known.
   #retry(view) {
     const early = this.#early.get(view) ?? [];
     this.#early.delete(view);
